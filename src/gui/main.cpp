@@ -1,0 +1,7 @@
+// quillon: the main window over the core.
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  return 0;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The file services the actions, the undo and the folder lists call. The real
+// implementation is PosixFileServices; tests wrap it in FailingFileServices.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/result.h"
+
+namespace quillon {
+
+enum class Overwrite { No, Yes };
+
+// Attribute word bits, as the system counts them.
+enum AttributeBits : std::uint16_t {
+  kAttrReadOnly = 1,
+  kAttrHidden = 2,
+  kAttrSystem = 4,
+  kAttrArchive = 32,
+};
+
+// Exact attribute state of a file, for an undo that restores it byte for byte.
+struct RawAttributes {
+  unsigned mode = 0;            // st_mode permission bits (07777)
+  bool hasDosAttrib = false;    // whether user.DOSATTRIB exists
+  std::string dosAttribBytes;  // its exact value when it exists
+};
+
+// A mounted file system a person would pick from.
+struct Drive {
+  std::string mountPoint;  // "/" or "/media/usb" (no trailing separator except "/")
+  std::string device;      // "/dev/sda1"
+  std::string type;        // "ext4"
+};
+
+class FileServices {
+ public:
+  virtual ~FileServices() = default;
+
+  // stat follows links: a regular file / a directory.
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool FolderExists(const std::string& path) = 0;
+
+  // The rename operation: never overwrites, fails across file systems (EXDEV).
+  virtual Status Rename(const std::string& from, const std::string& to) = 0;
+  // MoveFile: never overwrites; across file systems copies then removes the source,
+  // leaving no partial target behind on failure.
+  virtual Status MoveFile(const std::string& from, const std::string& to) = 0;
+  // Copies keeping permissions and modification time. The target is either its old
+  // content or the complete new copy. Overwrite::No fails with EEXIST when it exists.
+  virtual Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) = 0;
+  // Forced delete: read-only files too.
+  virtual Status DeleteFile(const std::string& path) = 0;
+
+  virtual Status CreateFolder(const std::string& path) = 0;
+  virtual Status RenameFolder(const std::string& from, const std::string& to) = 0;
+  virtual Status RemoveFolder(const std::string& path) = 0;
+
+  // Attribute word: ReadOnly from the permission bits, Hidden/System/Archive from the
+  // user.DOSATTRIB extended attribute.
+  virtual Result<std::uint16_t> GetAttributes(const std::string& path) = 0;
+  virtual Status SetAttributes(const std::string& path, std::uint16_t word) = 0;
+  virtual Result<RawAttributes> SaveRawAttributes(const std::string& path) = 0;
+  virtual Status RestoreRawAttributes(const std::string& path, const RawAttributes& raw) = 0;
+
+  // The folder's regular files (dot-files included, links to files included) in natural
+  // order; and its subfolders in natural order.
+  virtual Result<std::vector<std::string>> ListFiles(const std::string& folder) = 0;
+  virtual Result<std::vector<std::string>> ListFolders(const std::string& folder) = 0;
+
+  // Mounted file systems, pseudo file systems left out; the drive of a path is its
+  // mount point; a drive that cannot be read is not ready.
+  virtual std::vector<Drive> Drives() = 0;
+  virtual std::string DriveOf(const std::string& path) = 0;
+  virtual bool DriveReady(const std::string& mountPoint) = 0;
+};
+
+// Natural order: case-blind, runs of digits compared by value, ties broken by byte order.
+bool NaturalLess(const std::string& a, const std::string& b);
+
+}  // namespace quillon

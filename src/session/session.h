@@ -1,0 +1,30 @@
+#pragma once
+// One Session holds every process-wide field of a run, grouped by concern. The front
+// end owns it and passes it by reference; a test builds a fresh one.
+#include "platform/environment.h"
+#include "platform/file_services.h"
+#include "rename/rename_state.h"
+#include "selection/selection_state.h"
+#include "session/options.h"
+#include "session/session_state.h"
+#include "ui/message_state.h"
+
+namespace quillon {
+
+struct Session {
+  Session(FileServices& fileServices, Environment& environment)
+      : files(fileServices), env(environment) {}
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  FileServices& files;
+  Environment& env;
+
+  SessionState state;
+  Options options;
+  SelectionState selection;
+  RenameState rename;
+  MessageState message;
+};
+
+}  // namespace quillon
