@@ -7,7 +7,9 @@
 
 namespace quillon {
 
-std::string PosixEnvironment::WindowsFolder() { return "/usr"; }
+std::string PosixEnvironment::WindowsFolder() {
+  return "/usr";
+}
 
 std::string PosixEnvironment::CurrentFolder() {
   std::vector<char> buffer(PATH_MAX);

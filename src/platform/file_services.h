@@ -21,8 +21,8 @@ enum AttributeBits : std::uint16_t {
 
 // Exact attribute state of a file, for an undo that restores it byte for byte.
 struct RawAttributes {
-  unsigned mode = 0;            // st_mode permission bits (07777)
-  bool hasDosAttrib = false;    // whether user.DOSATTRIB exists
+  unsigned mode = 0;           // st_mode permission bits (07777)
+  bool hasDosAttrib = false;   // whether user.DOSATTRIB exists
   std::string dosAttribBytes;  // its exact value when it exists
 };
 

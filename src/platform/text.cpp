@@ -106,8 +106,12 @@ std::u32string ToLower(std::u32string_view text) {
   return out;
 }
 
-std::string ToUpper(std::string_view bytes) { return EncodeUtf8(ToUpper(DecodeUtf8(bytes))); }
-std::string ToLower(std::string_view bytes) { return EncodeUtf8(ToLower(DecodeUtf8(bytes))); }
+std::string ToUpper(std::string_view bytes) {
+  return EncodeUtf8(ToUpper(DecodeUtf8(bytes)));
+}
+std::string ToLower(std::string_view bytes) {
+  return EncodeUtf8(ToLower(DecodeUtf8(bytes)));
+}
 
 std::size_t CodePointCount(std::string_view bytes) {
   std::size_t count = 0;

@@ -7,10 +7,13 @@ namespace {
 
 TEST(Text, EveryByteStringRoundTripsExactly) {
   const std::string cases[] = {
-      "plain.txt", "caf\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC", "bad\xFF\xFE",
-      "\xC3",  // truncated sequence
-      "\xC0\xAF",        // overlong slash
-      "\xED\xA0\x80",    // encoded surrogate
+      "plain.txt",
+      "caf\xC3\xA9",
+      "\xE6\x97\xA5\xE6\x9C\xAC",
+      "bad\xFF\xFE",
+      "\xC3",              // truncated sequence
+      "\xC0\xAF",          // overlong slash
+      "\xED\xA0\x80",      // encoded surrogate
       "\xF4\x90\x80\x80",  // past U+10FFFF
       std::string("nul\0in", 6),
   };

@@ -28,8 +28,8 @@ TempDir::~TempDir() {
   // Make everything writable first so read-only test files do not block removal.
   for (auto it = fs::recursive_directory_iterator(path_, ignored);
        it != fs::recursive_directory_iterator(); it.increment(ignored)) {
-    if (!it->is_symlink()) fs::permissions(it->path(), fs::perms::owner_all,
-                                           fs::perm_options::add, ignored);
+    if (!it->is_symlink())
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(path_, ignored);
 }

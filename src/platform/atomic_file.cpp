@@ -1,0 +1,83 @@
+#include "platform/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace quillon {
+namespace {
+
+// Closes a descriptor on every path out of a function.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  int release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+
+ private:
+  int fd_;
+};
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+}  // namespace
+
+Result<std::string> ReadWholeFile(const std::string& path) {
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return LastError("open", path);
+  std::string content;
+  char buffer[8192];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return LastError("read", path);
+    }
+    if (n == 0) break;
+    content.append(buffer, static_cast<std::size_t>(n));
+  }
+  return content;
+}
+
+Status WriteFileAtomic(const std::string& path, const std::string& content) {
+  std::string temp = FolderOf(path) + "/.quillon-write-XXXXXX";
+  Descriptor fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) return LastError("create", temp);
+  auto fail = [&](const char* operation) {
+    OsError error = LastError(operation, path);
+    ::unlink(temp.c_str());
+    return Status(error);
+  };
+  ::fchmod(fd.get(), 0644);
+  std::size_t written = 0;
+  while (written < content.size()) {
+    const ssize_t n = ::write(fd.get(), content.data() + written, content.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail("write");
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  if (::fsync(fd.get()) != 0) return fail("sync");
+  if (::close(fd.release()) != 0) return fail("close");
+  if (std::rename(temp.c_str(), path.c_str()) != 0) return fail("rename");
+  return Status::Ok();
+}
+
+}  // namespace quillon

@@ -1,0 +1,249 @@
+// The attribute word: ReadOnly is the absence of write permission, Hidden/System/Archive
+// are kept in user.DOSATTRIB in the forms Samba and Wine read and write.
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+
+#include "platform/posix_file_services.h"
+#include "platform/posix_io.h"
+
+namespace quillon {
+namespace {
+
+using namespace posix;
+
+constexpr std::uint32_t kDosBits = kAttrHidden | kAttrSystem | kAttrArchive;
+// Bits of the stored word we keep in step with the word; others (Samba's directory,
+// offline, ...) are left as they are.
+constexpr std::uint32_t kStoredBits = kAttrReadOnly | kDosBits;
+constexpr unsigned kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// The stored value, read. Absent covers a file system without user xattrs.
+struct DosAttrib {
+  enum class Form { Absent, Ascii, SambaBinary, Unknown } form = Form::Absent;
+  std::uint32_t word = 0;
+  std::string bytes;
+};
+
+// The value of a hex digit, -1 for any other character.
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+std::uint32_t ReadLe(const std::string& b, std::size_t at, int size) {
+  std::uint32_t value = 0;
+  for (int k = size - 1; k >= 0; --k) {
+    value = (value << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(k)]);
+  }
+  return value;
+}
+
+void WriteLe32(std::string& b, std::size_t at, std::uint32_t value) {
+  for (std::size_t k = 0; k < 4; ++k) b[at + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
+}
+
+// Samba 4's binary form (NDR xattr_DOSATTRIB, versions 3 to 5): an empty hex string, the
+// version twice, then valid flags at byte 8 and the attribute word at byte 12.
+constexpr std::size_t kSambaFlagsAt = 8;
+constexpr std::size_t kSambaWordAt = 12;
+constexpr std::uint32_t kSambaAttribValid = 1;
+
+bool IsSambaBinary(const std::string& b) {
+  if (b.size() < kSambaWordAt + 4 || b[0] != '\0') return false;
+  const std::uint32_t version = ReadLe(b, 2, 2);
+  return version >= 3 && version <= 5 && ReadLe(b, 4, 2) == version;
+}
+
+DosAttrib Decode(std::string bytes) {
+  DosAttrib value;
+  value.bytes = std::move(bytes);
+  const std::string& b = value.bytes;
+  value.form = DosAttrib::Form::Unknown;
+  if (b.size() > 2 && b[0] == '0' && b[1] == 'x') {
+    // Hex up to the first NUL (or the end); anything else in it makes it unknown.
+    std::size_t end = b.find('\0');
+    if (end == std::string::npos) end = b.size();
+    if (end < 3 || end > 10) return value;
+    std::uint32_t word = 0;
+    for (std::size_t k = 2; k < end; ++k) {
+      const int digit = HexValue(b[k]);
+      if (digit < 0) return value;
+      word = (word << 4) | static_cast<std::uint32_t>(digit);
+    }
+    value.word = word;
+    value.form = DosAttrib::Form::Ascii;
+  } else if (IsSambaBinary(b)) {
+    value.form = DosAttrib::Form::SambaBinary;
+    if (ReadLe(b, kSambaFlagsAt, 4) & kSambaAttribValid) value.word = ReadLe(b, kSambaWordAt, 4);
+  }
+  return value;
+}
+
+// The stored word after setting `word`: ReadOnly is mirrored so that Samba, which reads
+// it from here, agrees with the mode; bits we do not manage are kept.
+std::uint32_t StoredWord(const DosAttrib& old, std::uint32_t word) {
+  return (old.word & ~kStoredBits) | (word & kStoredBits);
+}
+
+// The value holding `stored`: the ASCII form rewritten, the binary form patched in place.
+// When no Hidden/System/Archive bit is left an existing value becomes "0x0" rather than
+// being removed: what another program put there stays, only its bits change.
+std::string Encode(const DosAttrib& old, std::uint32_t stored) {
+  if (old.form == DosAttrib::Form::SambaBinary) {
+    std::string bytes = old.bytes;
+    WriteLe32(bytes, kSambaFlagsAt, ReadLe(bytes, kSambaFlagsAt, 4) | kSambaAttribValid);
+    WriteLe32(bytes, kSambaWordAt, stored);
+    return bytes;
+  }
+  char text[16];
+  const int n = std::snprintf(text, sizeof text, "0x%x", stored);
+  return std::string(text, static_cast<std::size_t>(n));
+}
+
+// user.DOSATTRIB's exact bytes, nullopt when absent or not supported.
+Result<std::optional<std::string>> ReadDosAttrib(const std::string& path, const char* operation) {
+  for (;;) {
+    const ssize_t size = ::getxattr(path.c_str(), kDosAttribName, nullptr, 0);
+    if (size < 0) {
+      if (errno == ENODATA || errno == ENOTSUP) return std::optional<std::string>();
+      return LastError(operation, path);
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    const ssize_t n = ::getxattr(path.c_str(), kDosAttribName, bytes.data(), bytes.size());
+    if (n >= 0) {
+      bytes.resize(static_cast<std::size_t>(n));
+      return std::optional<std::string>(std::move(bytes));
+    }
+    if (errno != ERANGE) return LastError(operation, path);  // ERANGE: it grew, ask again
+  }
+}
+
+Result<DosAttrib> ReadDecoded(const std::string& path, const char* operation) {
+  auto bytes = ReadDosAttrib(path, operation);
+  if (!bytes.ok()) return bytes.error();
+  if (!bytes->has_value()) return DosAttrib{};
+  DosAttrib value = Decode(std::move(**bytes));
+  if (value.form == DosAttrib::Form::Unknown) return OsError{EINVAL, operation, path};
+  return value;
+}
+
+Status WriteDosAttrib(const std::string& path, const std::string& bytes, const char* operation) {
+  if (::setxattr(path.c_str(), kDosAttribName, bytes.data(), bytes.size(), 0) != 0) {
+    return LastError(operation, path);
+  }
+  return Status::Ok();
+}
+
+Status Chmod(const std::string& path, unsigned mode, const char* operation) {
+  if (::chmod(path.c_str(), mode) != 0) return LastError(operation, path);
+  return Status::Ok();
+}
+
+Result<unsigned> ModeOf(const std::string& path, const char* operation) {
+  struct stat st {};
+  if (!HasNoNul(path)) return OsError{EINVAL, operation, path};
+  if (::stat(path.c_str(), &st) != 0) return LastError(operation, path);
+  return static_cast<unsigned>(st.st_mode & 07777);
+}
+
+// Changes the mode and the xattr in the order that keeps both possible for an owner who
+// is not root (user xattrs need write permission): the xattr while the file is writable.
+// When the second step fails the first is taken back.
+Status ApplyModeAndXattr(const std::string& path, unsigned oldMode, unsigned newMode,
+                         const std::optional<std::string>& oldBytes,
+                         const std::optional<std::string>& newBytes, const char* operation) {
+  auto writeXattr = [&](const std::optional<std::string>& bytes) -> Status {
+    if (bytes.has_value()) return WriteDosAttrib(path, *bytes, operation);
+    if (::removexattr(path.c_str(), kDosAttribName) != 0 && errno != ENODATA && errno != ENOTSUP) {
+      return LastError(operation, path);
+    }
+    return Status::Ok();
+  };
+  const bool xattrChanges = oldBytes != newBytes;
+  if (!xattrChanges) return oldMode == newMode ? Status::Ok() : Chmod(path, newMode, operation);
+
+  if ((oldMode & S_IWUSR) == 0) {
+    // Open it up for the xattr, then settle on the new mode.
+    if (Status s = Chmod(path, oldMode | S_IWUSR, operation); !s.ok()) return s;
+    if (Status s = writeXattr(newBytes); !s.ok()) {
+      ::chmod(path.c_str(), oldMode);
+      return s;
+    }
+    return Chmod(path, newMode, operation);
+  }
+  if (Status s = writeXattr(newBytes); !s.ok()) return s;
+  if (oldMode == newMode) return Status::Ok();
+  if (Status s = Chmod(path, newMode, operation); !s.ok()) {
+    writeXattr(oldBytes);
+    return s;
+  }
+  return Status::Ok();
+}
+
+}  // namespace
+
+Result<std::uint16_t> PosixFileServices::GetAttributes(const std::string& path) {
+  const Result<unsigned> mode = ModeOf(path, kOpGetAttributes);
+  if (!mode.ok()) return mode.error();
+  const Result<DosAttrib> dos = ReadDecoded(path, kOpGetAttributes);
+  if (!dos.ok()) return dos.error();
+  std::uint16_t word = static_cast<std::uint16_t>(dos->word & kDosBits);
+  if ((*mode & kWriteBits) == 0) word |= kAttrReadOnly;
+  return word;
+}
+
+Status PosixFileServices::SetAttributes(const std::string& path, std::uint16_t word) {
+  const Result<unsigned> mode = ModeOf(path, kOpSetAttributes);
+  if (!mode.ok()) return mode.status();
+  // An unknown stored value is never overwritten: the call fails before any change.
+  const Result<DosAttrib> dos = ReadDecoded(path, kOpSetAttributes);
+  if (!dos.ok()) return dos.status();
+
+  // ReadOnly takes every write bit away; clearing it gives the owner write permission.
+  unsigned newMode = *mode;
+  const bool readOnly = (*mode & kWriteBits) == 0;
+  if ((word & kAttrReadOnly) && !readOnly) newMode &= ~kWriteBits;
+  if (!(word & kAttrReadOnly) && readOnly) newMode |= S_IWUSR;
+
+  std::optional<std::string> oldBytes;
+  std::optional<std::string> newBytes;
+  const std::uint32_t stored = StoredWord(*dos, word);
+  if (dos->form != DosAttrib::Form::Absent) {
+    oldBytes = dos->bytes;
+    newBytes = stored == dos->word ? dos->bytes : Encode(*dos, stored);
+  } else if (word & kDosBits) {
+    // Absent, or a file system that cannot hold it: then setxattr reports ENOTSUP.
+    newBytes = Encode(*dos, stored);
+  }
+  return ApplyModeAndXattr(path, *mode, newMode, oldBytes, newBytes, kOpSetAttributes);
+}
+
+Result<RawAttributes> PosixFileServices::SaveRawAttributes(const std::string& path) {
+  const Result<unsigned> mode = ModeOf(path, kOpSaveAttributes);
+  if (!mode.ok()) return mode.error();
+  auto bytes = ReadDosAttrib(path, kOpSaveAttributes);
+  if (!bytes.ok()) return bytes.error();
+  RawAttributes raw;
+  raw.mode = *mode;
+  raw.hasDosAttrib = bytes->has_value();
+  if (raw.hasDosAttrib) raw.dosAttribBytes = **bytes;
+  return raw;
+}
+
+Status PosixFileServices::RestoreRawAttributes(const std::string& path, const RawAttributes& raw) {
+  const Result<unsigned> mode = ModeOf(path, kOpRestoreAttributes);
+  if (!mode.ok()) return mode.status();
+  auto current = ReadDosAttrib(path, kOpRestoreAttributes);
+  if (!current.ok()) return current.status();
+  std::optional<std::string> wanted;
+  if (raw.hasDosAttrib) wanted = raw.dosAttribBytes;
+  return ApplyModeAndXattr(path, *mode, raw.mode & 07777, *current, wanted, kOpRestoreAttributes);
+}
+
+}  // namespace quillon

@@ -1,0 +1,201 @@
+#include "platform/natural_order.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/file_services.h"
+#include "platform/text.h"
+
+// A name is a sequence of elements: runs of ASCII digits (numbers) and single code
+// points. Code points compare case-blind (simple lower case), numbers by value, and a
+// number sits between the code points below '0' and those above '9', where the digits
+// would be. Equal sequences fall back to byte order, so distinct names never tie.
+// Lower case rather than upper case so that '_' and '[' come before the letters.
+
+namespace quillon {
+namespace {
+
+constexpr char32_t kEscapeBase = 0xDC00;  // bytes that are not UTF-8, as text.h maps them
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Decodes the code point at s[i] (an invalid byte becomes U+DC00 + byte); returns its length.
+std::size_t DecodeAt(std::string_view s, std::size_t i, char32_t& out) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  if (b0 < 0x80) {
+    out = b0;
+    return 1;
+  }
+  std::size_t len = 0;
+  char32_t cp = 0;
+  char32_t min = 0;
+  if ((b0 & 0xE0) == 0xC0) {
+    len = 2, cp = b0 & 0x1F, min = 0x80;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    len = 3, cp = b0 & 0x0F, min = 0x800;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    len = 4, cp = b0 & 0x07, min = 0x10000;
+  }
+  bool valid = len != 0 && i + len <= s.size();
+  for (std::size_t k = 1; valid && k < len; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    valid = (b & 0xC0) == 0x80;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (!valid || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    out = kEscapeBase + b0;
+    return 1;
+  }
+  out = cp;
+  return len;
+}
+
+char32_t Fold(char32_t c) {
+  if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+  return SimpleLower(c);
+}
+
+// The digit run starting at s[i]: [start of significant digits, end of run).
+struct DigitRun {
+  std::size_t first;
+  std::size_t end;
+};
+
+DigitRun ScanDigits(std::string_view s, std::size_t i) {
+  while (i < s.size() && s[i] == '0') ++i;
+  std::size_t end = i;
+  while (end < s.size() && IsDigit(s[end])) ++end;
+  return {i, end};
+}
+
+// <0, 0, >0 as the element sequences of a and b compare.
+int CompareElements(std::string_view a, std::string_view b) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    const bool da = IsDigit(a[i]);
+    const bool db = IsDigit(b[j]);
+    if (da && db) {
+      const DigitRun ra = ScanDigits(a, i);
+      const DigitRun rb = ScanDigits(b, j);
+      const std::size_t la = ra.end - ra.first;
+      const std::size_t lb = rb.end - rb.first;
+      if (la != lb) return la < lb ? -1 : 1;
+      if (const int c = std::memcmp(a.data() + ra.first, b.data() + rb.first, la); c != 0) {
+        return c;
+      }
+      i = ra.end;
+      j = rb.end;
+      continue;
+    }
+    const auto ua = static_cast<unsigned char>(a[i]);
+    const auto ub = static_cast<unsigned char>(b[j]);
+    if (!da && !db && ua < 0x80 && ub < 0x80) {
+      const char32_t fa = Fold(ua);
+      const char32_t fb = Fold(ub);
+      if (fa != fb) return fa < fb ? -1 : 1;
+      ++i;
+      ++j;
+      continue;
+    }
+    char32_t ca = 0;
+    char32_t cb = 0;
+    if (da) {
+      DecodeAt(b, j, cb);
+      return Fold(cb) < U'0' ? 1 : -1;
+    }
+    if (db) {
+      DecodeAt(a, i, ca);
+      return Fold(ca) < U'0' ? -1 : 1;
+    }
+    i += DecodeAt(a, i, ca);
+    j += DecodeAt(b, j, cb);
+    ca = Fold(ca);
+    cb = Fold(cb);
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  return 0;
+}
+
+// Appends a folded code point so that byte order is code point order: UTF-8 (applied to
+// escape code points too), with 0 and 1 shifted to "\1\1" and "\1\2" so that the zero
+// byte ending the elements sorts before every element.
+void AppendCodePoint(std::string& key, char32_t c) {
+  if (c <= 1) {
+    key.push_back('\1');
+    key.push_back(static_cast<char>(c + 1));
+    return;
+  }
+  if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
+    // AppendUtf8 would turn these back into their single byte; keep them three bytes.
+    key.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    return;
+  }
+  AppendUtf8(key, c);
+}
+
+}  // namespace
+
+bool NaturalLess(const std::string& a, const std::string& b) {
+  const int c = CompareElements(a, b);
+  if (c != 0) return c < 0;
+  return a < b;
+}
+
+std::string NaturalSortKey(std::string_view name) {
+  std::string key;
+  key.reserve(name.size() * 2 + 4);
+  for (std::size_t i = 0; i < name.size();) {
+    if (IsDigit(name[i])) {
+      // '0' marks a number, then its significant length (one byte below 255, else 255 and
+      // four bytes), then its significant digits.
+      const DigitRun run = ScanDigits(name, i);
+      const std::size_t length = run.end - run.first;
+      key.push_back('0');
+      if (length < 255) {
+        key.push_back(static_cast<char>(length));
+      } else {
+        key.push_back(static_cast<char>(255));
+        for (int shift = 24; shift >= 0; shift -= 8) {
+          key.push_back(static_cast<char>((length >> shift) & 0xFF));
+        }
+      }
+      key.append(name.substr(run.first, length));
+      i = run.end;
+      continue;
+    }
+    char32_t c = 0;
+    i += DecodeAt(name, i, c);
+    AppendCodePoint(key, Fold(c));
+  }
+  key.push_back('\0');
+  key.append(name);
+  return key;
+}
+
+void SortNaturally(std::vector<std::string>& names) {
+  struct Entry {
+    std::string key;
+    std::size_t nameAt;  // the name is the key's tail from here
+  };
+  std::vector<Entry> entries;
+  entries.reserve(names.size());
+  for (const std::string& name : names) {
+    std::string key = NaturalSortKey(name);
+    const std::size_t nameAt = key.size() - name.size();
+    entries.push_back({std::move(key), nameAt});
+  }
+  std::sort(entries.begin(), entries.end(),
+            [](const Entry& x, const Entry& y) { return x.key < y.key; });
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    names[k].assign(entries[k].key, entries[k].nameAt);
+  }
+}
+
+}  // namespace quillon

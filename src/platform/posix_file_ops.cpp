@@ -1,0 +1,167 @@
+// Existence checks, renames, moves, deletes and folder operations.
+#include <fcntl.h>
+#include <stdio.h>  // renameat2, RENAME_NOREPLACE
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <vector>
+
+#include "platform/posix_file_services.h"
+#include "platform/posix_io.h"
+
+namespace quillon {
+namespace posix {
+
+bool HasNoNul(const std::string& path) {
+  return path.find('\0') == std::string::npos;
+}
+
+bool HasUsableName(const std::string& path) {
+  if (!HasNoNul(path)) return false;
+  const std::size_t slash = path.rfind('/');
+  const std::string_view name = slash == std::string::npos
+                                    ? std::string_view(path)
+                                    : std::string_view(path).substr(slash + 1);
+  return !name.empty() && name != "." && name != "..";
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+Status LinkThenUnlink(const std::string& from, const std::string& to, const char* operation) {
+  if (::link(from.c_str(), to.c_str()) != 0) return LastError(operation, PairPath(from, to));
+  if (::unlink(from.c_str()) != 0) {
+    const OsError error = LastError(operation, PairPath(from, to));
+    ::unlink(to.c_str());
+    return error;
+  }
+  return Status::Ok();
+}
+
+Status RenameNoReplace(const std::string& from, const std::string& to, const char* operation) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    return Status::Ok();
+  }
+  const OsError renameError = LastError(operation, PairPath(from, to));
+  // Some FUSE file systems answer EINVAL to the flag, old kernels ENOSYS.
+  if (renameError.code != EINVAL && renameError.code != ENOSYS) return renameError;
+  Status linked = LinkThenUnlink(from, to, operation);
+  if (linked.ok()) return linked;
+  // Where links are impossible too (folders, exfat), the rename's own answer stands.
+  const int linkCode = linked.code();
+  if (linkCode == EPERM || linkCode == EOPNOTSUPP || linkCode == EMLINK) return renameError;
+  return linked;
+}
+
+}  // namespace posix
+
+using namespace posix;
+
+namespace {
+
+// A symbolic link moved to another file system: the same link, made anew.
+Status MoveSymlink(const std::string& from, const std::string& to) {
+  std::vector<char> target(PATH_MAX + 1);
+  const ssize_t n = ::readlink(from.c_str(), target.data(), target.size());
+  if (n < 0) return LastError(kOpMove, PairPath(from, to));
+  if (static_cast<std::size_t>(n) >= target.size()) {
+    return OsError{ENAMETOOLONG, kOpMove, PairPath(from, to)};
+  }
+  target[static_cast<std::size_t>(n)] = '\0';
+  if (::symlink(target.data(), to.c_str()) != 0) return LastError(kOpMove, PairPath(from, to));
+  if (::unlink(from.c_str()) != 0) {
+    const OsError error = LastError(kOpMove, PairPath(from, to));
+    ::unlink(to.c_str());
+    return error;
+  }
+  return Status::Ok();
+}
+
+// A folder path: trailing separators do not count as an empty final name.
+bool HasUsableFolderName(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path == "/" || HasUsableName(path);
+}
+
+}  // namespace
+
+bool PosixFileServices::FileExists(const std::string& path) {
+  struct stat st {};
+  return HasNoNul(path) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool PosixFileServices::FolderExists(const std::string& path) {
+  struct stat st {};
+  return HasNoNul(path) && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+Status PosixFileServices::Rename(const std::string& from, const std::string& to) {
+  if (!HasUsableName(from) || !HasUsableName(to)) {
+    return OsError{EINVAL, kOpRename, PairPath(from, to)};
+  }
+  return RenameNoReplace(from, to, kOpRename);
+}
+
+Status PosixFileServices::MoveFile(const std::string& from, const std::string& to) {
+  if (!HasUsableName(from) || !HasUsableName(to)) {
+    return OsError{EINVAL, kOpMove, PairPath(from, to)};
+  }
+  Status renamed = RenameNoReplace(from, to, kOpMove);
+  if (renamed.ok() || renamed.code() != EXDEV) return renamed;
+
+  // Another file system: copy without clobbering, then remove the source.
+  struct stat st {};
+  if (::lstat(from.c_str(), &st) != 0) return LastError(kOpMove, PairPath(from, to));
+  if (S_ISLNK(st.st_mode)) return MoveSymlink(from, to);
+  if (!S_ISREG(st.st_mode)) return renamed;  // folders do not move across file systems
+  struct stat existing {};
+  if (::lstat(to.c_str(), &existing) == 0) return OsError{EEXIST, kOpMove, PairPath(from, to)};
+
+  Result<std::string> temporary = CopyToTemporary(from, to, kOpMove, KeepOwner::Yes);
+  if (!temporary.ok()) return temporary.status();
+  if (Status placed = RenameNoReplace(*temporary, to, kOpMove); !placed.ok()) {
+    ::unlink(temporary->c_str());
+    return OsError{placed.code(), kOpMove, PairPath(from, to)};
+  }
+  if (::unlink(from.c_str()) != 0) {
+    const OsError error = LastError(kOpMove, PairPath(from, to));
+    ::unlink(to.c_str());
+    return error;
+  }
+  return Status::Ok();
+}
+
+Status PosixFileServices::DeleteFile(const std::string& path) {
+  if (!HasUsableName(path)) return OsError{EINVAL, kOpDelete, path};
+  // unlink needs no write permission on the file itself, so read-only files go too;
+  // it refuses folders (EISDIR).
+  if (::unlink(path.c_str()) != 0) return LastError(kOpDelete, path);
+  return Status::Ok();
+}
+
+Status PosixFileServices::CreateFolder(const std::string& path) {
+  if (!HasUsableFolderName(path)) return OsError{EINVAL, kOpCreateFolder, path};
+  if (::mkdir(path.c_str(), 0777) != 0) return LastError(kOpCreateFolder, path);
+  return Status::Ok();
+}
+
+Status PosixFileServices::RenameFolder(const std::string& from, const std::string& to) {
+  if (!HasUsableFolderName(from) || !HasUsableFolderName(to)) {
+    return OsError{EINVAL, kOpRenameFolder, PairPath(from, to)};
+  }
+  return RenameNoReplace(from, to, kOpRenameFolder);
+}
+
+Status PosixFileServices::RemoveFolder(const std::string& path) {
+  if (!HasUsableFolderName(path)) return OsError{EINVAL, kOpRemoveFolder, path};
+  if (::rmdir(path.c_str()) != 0) return LastError(kOpRemoveFolder, path);
+  return Status::Ok();
+}
+
+}  // namespace quillon

@@ -1,0 +1,50 @@
+#pragma once
+// The real file services on Linux. Renames never replace (renameat2 RENAME_NOREPLACE),
+// copies go through a temporary file beside the target, the Hidden/System/Archive bits
+// live in user.DOSATTRIB as Samba and Wine keep them, folders are read with readdir so
+// that every name, UTF-8 or not, is listed exactly. Nothing throws: every failure is an
+// OsError with the errno, the operation and the path ("from -> to" for two-path calls).
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_services.h"
+
+namespace quillon {
+
+class PosixFileServices : public FileServices {
+ public:
+  bool FileExists(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
+
+  Status Rename(const std::string& from, const std::string& to) override;
+  Status MoveFile(const std::string& from, const std::string& to) override;
+  Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) override;
+  Status DeleteFile(const std::string& path) override;
+
+  Status CreateFolder(const std::string& path) override;
+  Status RenameFolder(const std::string& from, const std::string& to) override;
+  Status RemoveFolder(const std::string& path) override;
+
+  Result<std::uint16_t> GetAttributes(const std::string& path) override;
+  Status SetAttributes(const std::string& path, std::uint16_t word) override;
+  Result<RawAttributes> SaveRawAttributes(const std::string& path) override;
+  Status RestoreRawAttributes(const std::string& path, const RawAttributes& raw) override;
+
+  Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
+  Result<std::vector<std::string>> ListFolders(const std::string& folder) override;
+
+  std::vector<Drive> Drives() override;
+  std::string DriveOf(const std::string& path) override;
+  bool DriveReady(const std::string& mountPoint) override;
+};
+
+// The drives of a /proc/self/mountinfo text: pseudo and system file systems left out,
+// mount points unescaped, each listed once (the last mount wins), sorted by mount point.
+std::vector<Drive> ParseMountInfo(std::string_view mountinfo);
+
+// The mount point of `drives` that holds the absolute `path` (longest match at a
+// component boundary); "" when none does. The path is taken as written, not resolved.
+std::string DriveOfPath(const std::vector<Drive>& drives, std::string_view path);
+
+}  // namespace quillon
