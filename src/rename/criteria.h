@@ -1,5 +1,8 @@
 #pragma once
 // Operations on the rename criteria record.
+#include <cstdint>
+#include <string_view>
+
 #include "session/session.h"
 
 namespace quillon {
@@ -12,5 +15,20 @@ void ResetRename(Session& s);
 void RecomputePriority(Session& s);
 // Whether any of Insert, Replace, Remove, Auto, Case, Space, Extension or Handle is on.
 bool AnyRenameCriterionOn(const Session& s);
+
+// The steps of "RenameSet", one per criterion, in the order it runs them. Each rebuilds
+// its criterion from the editor values; the last four also keep SettingsCount,
+// PriorityCount and the priority slots in step with an on or off transition.
+void RenameSetExt(Session& s);
+void RenameSetCase(Session& s);
+void RenameSetHandle(Session& s);
+void RenameSetSpace(Session& s);
+void RenameSetAuto(Session& s);
+void RenameSetInsert(Session& s);
+void RenameSetReplace(Session& s);
+void RenameSetRemove(Session& s);
+
+// The integer value of the Auto start text: its leading digits, 0 when there are none.
+std::int32_t AutoStartValue(std::string_view text);
 
 }  // namespace quillon

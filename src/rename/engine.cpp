@@ -1,0 +1,91 @@
+#include "rename/engine.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/text.h"
+#include "rename/auto_number.h"
+#include "rename/name_transforms.h"
+
+namespace quillon {
+namespace {
+
+// A priority slot: its transform and the counter of the files it marks.
+struct Slot {
+  PositionalTransform transform;
+  std::int16_t RenameState::*counter;
+};
+
+std::vector<Slot> PrioritySlots(const RenameCriteria& c, const Options& o) {
+  std::vector<Slot> slots;
+  const std::string* names[] = {&c.PrioritySlot1, &c.PrioritySlot2, &c.PrioritySlot3};
+  const int count = std::clamp<int>(c.PriorityCount, 0, 3);
+  for (int k = 0; k < count; ++k) {
+    const std::string& name = *names[k];
+    if (name == "Insert") {
+      slots.push_back({PositionalTransform::Insert(c, o), &RenameState::ImpossibleInsert});
+    } else if (name == "Replace") {
+      slots.push_back({PositionalTransform::Replace(c, o), &RenameState::ImpossibleReplace});
+    } else if (name == "Remove") {
+      slots.push_back({PositionalTransform::Remove(c, o), &RenameState::ImpossibleRemove});
+    }
+  }
+  return slots;
+}
+
+}  // namespace
+
+// Each file goes through every criterion before the next file does. No criterion looks
+// at another file's name, and Auto takes its values in file order either way, so the
+// names are exactly those of running each criterion over all files in turn; one name
+// is decoded, changed in place and encoded back while it is in cache.
+void RunRenameCriteria(Session& s) {
+  const RenameCriteria& c = s.rename.criteria;
+  SelectionStore& store = s.selection.store;
+  const CaseTransform caseTransform(c);
+  const auto space = EveryInstanceTransform::Space(c);
+  const auto handle = EveryInstanceTransform::Handle(c);
+  const std::vector<Slot> slots = PrioritySlots(c, s.options);
+  // Auto always comes after Insert, Replace and Remove.
+  AutoTransform autoTransform(c);
+
+  // The four lists are parallel; a short one limits the run rather than overrunning.
+  const std::size_t count = std::min({store.ComboName.size(), store.ComboDot.size(),
+                                      store.ComboExt.size(), store.ComboClearString.size()});
+  std::u32string name;
+  std::u32string scratch;
+  for (std::size_t i = 0; i < count; ++i) {
+    bool marked = store.ComboClearString[i] == kMarker;
+    const auto mark = [&](std::int16_t& counter) {
+      ++counter;
+      ++s.rename.ImpossibleTotal;
+      store.ComboClearString[i] = kMarker;
+      marked = true;
+    };
+    name = DecodeUtf8(store.ComboName[i]);
+
+    if (c.CaseOn) caseTransform.Apply(name);
+    if (c.ExtOn) {
+      store.ComboExt[i] = c.ExtText;
+      // A name without a dot gets one, or the extension would run into the base name.
+      if (store.ComboDot[i].empty()) store.ComboDot[i].assign(1, '.');
+    }
+    if (c.SpaceOn) space.Apply(name, scratch);
+    if (c.HandleOn) handle.Apply(name, scratch);
+    for (const Slot& slot : slots) {
+      if (marked && !slot.transform.rewritesMarked()) continue;
+      if (slot.transform.Apply(name) == Outcome::kMark) mark(s.rename.*slot.counter);
+    }
+    if (c.AutoOn && !marked && !autoTransform.exhausted()) {
+      if (autoTransform.Apply(name) == Outcome::kMark) mark(s.rename.ImpossibleAuto);
+    }
+
+    std::string& out = store.ComboName[i];
+    out.clear();
+    for (char32_t ch : name) AppendUtf8(out, ch);
+  }
+  s.state.RenamePending = false;
+  s.state.CheckPending = true;
+}
+
+}  // namespace quillon

@@ -1,0 +1,13 @@
+#pragma once
+// The rename engine: computes the new name of every row of the selection store.
+#include "session/session.h"
+
+namespace quillon {
+
+// Rewrites the base names and extensions of the selection store by the criteria record,
+// in the fixed order Case, Extension, Space, Handle, the priority slots, Auto. Files for
+// which a criterion is not possible are marked "#$#" and counted. Touches no disk.
+// Clears RenamePending and sets CheckPending.
+void RunRenameCriteria(Session& s);
+
+}  // namespace quillon
