@@ -33,6 +33,8 @@ struct SelectionStore {
 };
 
 struct SelectionState {
+  // Dir1: the folder the folder list shows, as it reports it (no trailing "/").
+  std::string Dir1Path;
   // File1: the working folder's files in natural order, with their selected flags.
   std::vector<std::string> Files;
   std::vector<bool> Selected;
@@ -59,11 +61,24 @@ struct SelectionState {
   std::int16_t OptSelection = 0;
   std::int16_t OptSelectionNum = 0;
 
+  // The Selection panel's boxes, prompt and OK state.
+  std::string TextSelectionMaxFile;
+  std::string TextSelectionNumSkip;
+  std::string TextSelectionNumFile;
+  std::string TextSelectionString;
+  bool ImageSelectionOKEnabled = false;
+
+  // The captions that describe the active rule on the main window.
+  std::string LabelSelectionType = "Manual File Selection";
+  std::string LabelSelectionInfo;
+  std::string LabelEasyProcess = "Easy Process -- Single File : No Undo Option Available For This.";
+
   // Drives and the system folder tree.
   std::string LastGoodDrive;
   std::string LastGoodDriveLetter;
   bool SystemTreeEntered = false;
   std::int16_t SystemTreeEntryPos = 0;
+  bool SystemFolderRefused = false;
 
   // The hidden store window's lists, and List1 (the result list).
   SelectionStore store;

@@ -33,7 +33,11 @@ inline int ActionIndexOf(std::string_view keyword) {
   return -1;
 }
 
-inline bool ActionRenames(int index) { return index >= 0 && index <= 3; }
-inline bool ActionNeedsDestination(int index) { return index >= 1 && index <= 5; }
+inline bool ActionRenames(int index) {
+  return index >= 0 && index <= 3;
+}
+inline bool ActionNeedsDestination(int index) {
+  return index >= 1 && index <= 5;
+}
 
 }  // namespace quillon

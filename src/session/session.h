@@ -1,6 +1,7 @@
 #pragma once
 // One Session holds every process-wide field of a run, grouped by concern. The front
 // end owns it and passes it by reference; a test builds a fresh one.
+#include "actions/action_state.h"
 #include "platform/environment.h"
 #include "platform/file_services.h"
 #include "rename/rename_state.h"
@@ -25,6 +26,7 @@ struct Session {
   SelectionState selection;
   RenameState rename;
   MessageState message;
+  ActionState actions;
 };
 
 }  // namespace quillon

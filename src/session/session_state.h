@@ -66,6 +66,15 @@ struct SessionState {
   bool SelectionChanged = false;
   std::string ButtonStateCode;
   std::string NullStateCode;
+
+  // The Action panel's notes and OK state, and the captions the confirmed action sets.
+  std::string LabelActionMust;
+  std::string DestChooserHeading;
+  bool ImageActionOKEnabled = false;
+  std::string LabelPreview = "Preview";
+  std::string LabelJob = "Rename";
+  std::string LabelActionType = "Rename";
+  std::string LabelActionFolderName;
 };
 
 }  // namespace quillon

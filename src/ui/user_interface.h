@@ -7,11 +7,11 @@ namespace quillon {
 
 // What the modal message window shows.
 struct MessageWindowContent {
-  std::string caption;  // window caption
-  std::string head;     // LabelHead
-  std::string text;     // LabelMessage; lines joined with CR LF
-  std::string buttons;  // "OK", "Cancel", "OKCancel" or "YesNo"
-  std::string input;    // "", "Input0" or "InputCheck"
+  std::string caption;          // window caption
+  std::string head;             // LabelHead
+  std::string text;             // LabelMessage; lines joined with CR LF
+  std::string buttons;          // "OK", "Cancel", "OKCancel" or "YesNo"
+  std::string input;            // "", "Input0" or "InputCheck"
   bool checkDoNotShow = false;  // initial state of CheckDoNotShow
 };
 
@@ -34,6 +34,9 @@ class UserInterface {
   // The working folder's lists must be read again from the disk.
   virtual void RefreshFolderList() = 0;
   virtual void RefreshFileList() = 0;
+  // A job or undo over many files reports how far it is, from (0, total) to
+  // (total, total); the front end may repaint here. Nothing by default.
+  virtual void ShowProgress(int /*done*/, int /*total*/) {}
 };
 
 }  // namespace quillon

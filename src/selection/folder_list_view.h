@@ -1,0 +1,20 @@
+#pragma once
+// What the folder list Dir1 shows: the path from the root down to the current folder,
+// then the current folder's subfolders.
+#include <string>
+#include <vector>
+
+#include "session/session.h"
+
+namespace quillon {
+
+struct FolderEntry {
+  std::string path;   // full path, as the folder list reports it
+  std::string label;  // the folder's own name ("/" for the root)
+  int depth = 0;      // indentation level
+  bool current = false;
+};
+
+std::vector<FolderEntry> FolderListEntries(Session& s);
+
+}  // namespace quillon

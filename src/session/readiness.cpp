@@ -1,0 +1,27 @@
+#include "session/readiness.h"
+
+#include "rename/criteria.h"
+
+namespace quillon {
+
+void UpdateReadiness(Session& s) {
+  SessionState& st = s.state;
+  st.RenamePending = false;
+  st.CheckPending = false;
+  st.JobReady = false;
+  if (!st.SelectionMade) st.SelectedCount = 0;
+  if (st.SelectedCount == 0) st.SelectionMade = false;
+  if (!st.SelectionMade || st.SelectedCount < 1) return;
+
+  const std::string& action = st.ActionName;
+  if (action == "Delete" || action == "Set Attribute") {
+    st.JobReady = true;
+  } else if (action == "Move" || action == "Copy") {
+    st.CheckPending = true;
+  } else if (action == "Rename" || action == "Rename And Copy" || action == "Copy And Rename" ||
+             action == "Move And Rename") {
+    st.RenamePending = AnyRenameCriterionOn(s);
+  }
+}
+
+}  // namespace quillon

@@ -1,0 +1,24 @@
+#pragma once
+// The four values kept between runs, in "Set.Vostrel" inside the data folder.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session/session.h"
+
+namespace quillon {
+
+inline constexpr const char* kSettingsFileName = "Set.Vostrel";
+
+// Reads the settings file; any failure gives the failure values, reported nowhere.
+void LoadSettings(Session& s);
+// Writes the settings file atomically; a failure is reported nowhere.
+void SaveSettings(Session& s);
+
+// The fields of a comma-delimited text, read as a sequential text reader reads them.
+std::vector<std::string> ReadDelimitedFields(std::string_view text);
+// The file's content for the four values.
+std::string FormatSettings(const Options& options);
+
+}  // namespace quillon

@@ -1,0 +1,133 @@
+#include "session/startup.h"
+
+#include "platform/text.h"
+#include "selection/file_selection.h"
+#include "selection/folder_change.h"
+#include "session/settings_file.h"
+#include "session/work_folder.h"
+#include "ui/messages.h"
+
+namespace quillon {
+namespace {
+
+StartResult Refuse(Session& s, UserInterface& ui, const char* key) {
+  s.message.MessageKey = key;
+  ShowStartupMessage(s, ui);
+  return StartResult::Ended;
+}
+
+// The system folder as the platform reports it, with a separator; "" when unknown.
+void DetermineWindowsFolder(Session& s) {
+  SessionState& st = s.state;
+  const std::string answer = s.env.WindowsFolder();
+  st.WindowsFolder.clear();
+  if (!answer.empty() && CodePointCount(answer) < kWindowsFolderBuffer) {
+    st.WindowsFolder = WithSeparator(answer);
+  }
+  st.WindowsFolderLength = static_cast<std::int16_t>(CodePointCount(st.WindowsFolder));
+  st.WindowsFolderUpper = ToUpper(st.WindowsFolder);
+}
+
+}  // namespace
+
+StartResult Main(Session& s, UserInterface& ui, StartupWindows& windows) {
+  SessionState& st = s.state;
+
+  // The file services are compiled in and need no runtime component, so the check for
+  // a missing file-system service can never refuse a start here.
+
+  // The start folder and the first entry of the folder history.
+  const std::string current = s.env.CurrentFolder();
+  st.StartFolder = WithSeparator(current);
+  st.StartFolderUpper = ToUpper(st.StartFolder);
+  st.FolderHistory.assign(1, current);
+  st.FolderHistoryLast = 0;
+  st.FolderHistoryPos = 0;
+  s.selection.Dir1Path = current;
+
+  const ScreenSize screen = s.env.Screen();
+  if (screen.widthTwips < kMinScreenWidthTwips || screen.heightTwips < kMinScreenHeightTwips) {
+    return Refuse(s, ui, "MessageSmallScreen");
+  }
+
+  st.StartingUp = true;
+  st.ProductName = "Quillon";
+  st.ProductVersion = "Version 1.02";
+
+  DetermineWindowsFolder(s);
+  if (InSystemTree(s, st.StartFolderUpper)) return Refuse(s, ui, "MessageProgInSystem");
+
+  st.DataFolder = st.StartFolder + st.ProductName;
+  st.SettingsPath = st.DataFolder + "/" + kSettingsFileName;
+  if (!s.files.FolderExists(st.DataFolder)) {
+    st.FirstUse = true;
+    (void)s.files.CreateFolder(st.DataFolder);  // without it the settings are not saved
+  }
+  if (!st.FirstUse) LoadSettings(s);
+
+  windows.LoadWindows();
+  LoadMainWindow(s, ui);
+
+  st.DestFolder = st.WorkFolder;
+  st.ActionDestFolder = st.DestFolder;
+  st.DestFolderUpper = ToUpper(st.DestFolder);
+
+  InitialModes(s);
+
+  if (st.FirstUse || s.options.ShowLittleHelp) st.SideFrame = "InfoFrame";
+  windows.ShowMainWindow();
+
+  st.StartingUp = false;
+  if (st.FirstUse) {
+    st.FirstUse = false;
+    s.message.MessageKey = "MessageFisrtTimeMode";
+    ShowMessageByKey(s, ui);
+  }
+  return StartResult::Running;
+}
+
+void LoadMainWindow(Session& s, UserInterface& ui) {
+  // While starting up, a folder change only records the folder and its history.
+  const std::string remembered = s.options.LastFolder;
+  if (!remembered.empty() && PointFolderList(s, remembered)) OnDir1Change(s, ui);
+  s.selection.LastGoodDrive = s.files.DriveOf(s.selection.Dir1Path);
+  NoteWorkFolder(s);
+  ReadFileList(s);
+}
+
+void InitialModes(Session& s) {
+  SessionState& st = s.state;
+  st.SelectionMode = "Manual";
+  st.ActionName = "Rename";
+  st.ActionIndex = 0;
+  st.AttributeIndex = 0;
+  s.selection.SavedSelection = 0;
+  s.selection.SavedSelectionNum = 9;
+  // Every rename criterion off: case, space and handle at 9, the other choices at 0.
+  RenameState& r = s.rename;
+  r.OptCaseScope = r.SavedCaseScope = kOptionOff;
+  r.OptSpaceMode = r.SavedSpaceMode = kOptionOff;
+  r.OptHandleMode = r.criteria.SavedHandleMode = kOptionOff;
+  r.OptInsertPlace = r.SavedInsertPlace = 0;
+  r.OptReplacePlace = r.SavedReplacePlace = 0;
+  r.OptRemovePlace = r.SavedRemovePlace = 0;
+  r.OptAutoKind = r.SavedAutoKind = 0;
+  r.OptAutoPlace = r.SavedAutoPlace = 0;
+  r.OptCaseChange = r.SavedCaseChange = 0;
+  s.options.InsertRigid = true;
+  s.options.ReplaceRigid = true;
+  s.options.OptionsCode = 3;
+  if (s.options.NoUndoWarning) s.options.OptionsCode += kWeightNoUndoWarning;
+  if (s.options.ShowLittleHelp) s.options.OptionsCode += kWeightShowLittleHelp;
+  s.options.OptionsCodePending = s.options.OptionsCode;
+}
+
+bool QueryClose(const Session& s) {
+  return !s.state.ActionBusy;
+}
+
+void UnloadMainWindow(Session& s) {
+  SaveSettings(s);
+}
+
+}  // namespace quillon

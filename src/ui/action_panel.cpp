@@ -1,0 +1,180 @@
+#include "ui/action_panel.h"
+
+#include "platform/text.h"
+#include "selection/file_selection.h"
+#include "session/action_kinds.h"
+#include "session/panel_dispatch.h"
+#include "session/work_folder.h"
+#include "ui/control_state.h"
+#include "ui/panel_opening.h"
+
+namespace quillon {
+namespace {
+
+bool IsCopyKind(int index) {
+  return index == 1 || index == 2 || index == 4;
+}
+
+// The working lists follow the action: names to delete or re-attribute are listed,
+// the others are split for renaming.
+void RebuildWorkingLists(Session& s) {
+  s.selection.List1.clear();
+  if (!s.state.SelectionMade) return;
+  BuildSelectionRows(s);
+  if (s.state.ActionName == "Delete" || s.state.ActionName == "Set Attribute") {
+    ShowSelectedNames(s);
+  } else {
+    SplitSelectedNames(s);
+  }
+}
+
+}  // namespace
+
+void ImageActionClick(Session& s, UserInterface& ui) {
+  SessionState& st = s.state;
+  if (st.ResultShown && st.ActionIndex < 6) return;
+  st.PanelOpen = true;
+  st.PendingKeyword = "Action";
+  OpenPanel(s, ui, "setNullActionStart");
+}
+
+void OpenActionPanel(Session& s) {
+  SessionState& st = s.state;
+  st.ActionIndexPending = st.ActionIndex;
+  st.AttributeIndexPending = st.AttributeIndex;
+  st.ReviewModePending = st.ReviewMode;
+  st.OverwritePending = st.OverwriteConfirmed;
+  st.LabelActionMust.clear();
+  st.ImageActionOKEnabled = false;
+}
+
+void OnOptionActionClick(Session& s, UserInterface& ui, std::int16_t index) {
+  s.state.ActionIndexPending = index;
+  ActionChoiceChanged(s, ui);
+}
+
+void OnCheckActionModeClick(Session& s, UserInterface& ui, bool ticked) {
+  s.state.ReviewModePending = ticked;
+  ActionChoiceChanged(s, ui);
+}
+
+void OnCheckActionOverwriteClick(Session& s, UserInterface& ui, bool ticked) {
+  s.state.OverwritePending = ticked;
+  ActionChoiceChanged(s, ui);
+}
+
+void OnOptionAttributeClick(Session& s, UserInterface& ui, std::int16_t index) {
+  SessionState& st = s.state;
+  st.AttributeIndexPending = index;
+  ActionChoiceChanged(s, ui);
+  st.LabelActionMust = index == 0 ? "Must select an Attribute to Set Attribute" : "";
+}
+
+void ActionChoiceChanged(Session& s, UserInterface& ui) {
+  SessionState& st = s.state;
+  const int index = st.ActionIndexPending;
+  if (IsCopyKind(index)) {
+    st.DestChooserHeading = "Copy To This Folder :";
+  } else if (index == 3 || index == 5) {
+    st.DestChooserHeading = "Move To This Folder :";
+  }
+  st.LabelActionMust.clear();
+  if (ActionNeedsDestination(index) && st.WorkFolder == st.DestFolder) {
+    st.LabelActionMust = std::string("Must select a different Folder to ") +
+                         (IsCopyKind(index) ? "Copy" : "Move") +
+                         ". Press Set Destination to select Folder.";
+  } else if (index == 7 && st.AttributeIndexPending == 0) {
+    st.LabelActionMust = "Must select an Attribute to set Attribute.";
+  }
+  st.ImageActionOKEnabled = ActionOKEnabled(s);
+  SetControlState(s, ui, "setButOnlyAction");
+}
+
+bool ActionOKEnabled(const Session& s) {
+  const SessionState& st = s.state;
+  const int index = st.ActionIndexPending;
+  const bool reviewChanged = st.ReviewModePending != st.ReviewMode;
+  const bool actionChanged = st.ActionIndexPending != st.ActionIndex;
+  const bool destinationUsable = st.DestFolder != st.WorkFolder;
+  const bool destinationChanged = st.DestFolder != st.ActionDestFolder && destinationUsable;
+  if (index == 0 || index == 6) return reviewChanged || actionChanged;
+  if (index == 7) {
+    return st.AttributeIndexPending != 0 &&
+           (reviewChanged || st.AttributeIndexPending != st.AttributeIndex);
+  }
+  if (!destinationUsable) return false;
+  const bool changed = reviewChanged || (actionChanged && destinationUsable) ||
+                       (!actionChanged && destinationChanged);
+  if (IsCopyKind(index)) return changed || st.OverwritePending != st.OverwriteConfirmed;
+  return changed;
+}
+
+void ConfirmAction(Session& s, UserInterface&) {
+  SessionState& st = s.state;
+  const int index = st.ActionIndexPending;
+  if (index < 0 || index >= static_cast<int>(kActionKinds.size())) return;
+  if (index == 7 && st.AttributeIndexPending == 0) {
+    // Set Attribute without an attribute is not confirmed.
+    st.ActionIndexPending = st.ActionIndex;
+    st.AttributeIndex = 0;
+    return;
+  }
+  st.ReviewMode = st.ReviewModePending;
+  if (st.ActionIndex != 0 && index == 0) --st.SettingsCount;
+  if (st.ActionIndex == 0 && index != 0) ++st.SettingsCount;
+
+  const ActionKind& kind = kActionKinds[static_cast<std::size_t>(index)];
+  st.ActionIndex = static_cast<std::int16_t>(index);
+  st.ActionName = std::string(kind.keyword);
+  st.LabelPreview = index >= 4 ? "Finalize" : "Preview";
+  st.LabelJob = std::string(kind.jobCaption);
+  if (kind.needsDestination) st.ActionDestFolder = st.DestFolder;
+  const bool keepOverwrite = IsCopyKind(index);
+  if (!keepOverwrite) st.OverwritePending = false;
+  switch (index) {
+    case 0:
+      st.LabelActionFolderName.clear();
+      break;
+    case 1:
+    case 2:
+    case 4:
+      st.LabelActionFolderName = "Copy To : " + st.ActionDestFolder;
+      break;
+    case 3:
+    case 5:
+      st.LabelActionFolderName = "Move To : " + st.ActionDestFolder;
+      break;
+    case 6:
+      st.LabelActionFolderName =
+          "      Files Will Be Deleted Permanently. No Undo Available For Detete.";
+      break;
+    default:
+      st.LabelActionFolderName =
+          "      New Attribute :: " +
+          std::string(kAttributeCaptions[static_cast<std::size_t>(st.AttributeIndexPending)]);
+      break;
+  }
+  st.LabelActionType = st.ActionName;
+  if (keepOverwrite && st.OverwritePending) st.LabelActionType += " : Overwrite Confirmed";
+  if ((index == 6 || index == 7) && st.ResultShown) st.KeepResultShown = true;
+  st.OverwriteConfirmed = keepOverwrite && st.OverwritePending;
+  st.AttributeIndex = st.AttributeIndexPending;
+  RebuildWorkingLists(s);
+}
+
+void SetDestinationFolder(Session& s, UserInterface& ui, const std::string& folder) {
+  SessionState& st = s.state;
+  if (folder.empty() || !s.files.FolderExists(folder)) return;
+  st.DestFolder = WithSeparator(folder);
+  st.DestFolderUpper = ToUpper(st.DestFolder);
+  ActionChoiceChanged(s, ui);
+}
+
+void ImageClearActionClick(Session& s, UserInterface& ui) {
+  s.state.ActionIndexPending = 0;
+  s.state.ReviewModePending = false;
+  s.state.PendingKeyword = "Action";
+  ApplyPanel(s, ui);
+}
+
+}  // namespace quillon

@@ -1,0 +1,32 @@
+#include "ui/panel_opening.h"
+
+#include "selection/selection_panel.h"
+#include "ui/action_panel.h"
+#include "ui/control_state.h"
+
+namespace quillon {
+
+void OpenPanel(Session& s, UserInterface& ui, const std::string& code) {
+  SessionState& st = s.state;
+  st.NullStateCode = code;
+  bool panelStart = false;
+  if (code == "setNullSelectionStart") {
+    OpenSelectionPanel(s);
+    panelStart = true;
+  } else if (code == "setNullActionStart") {
+    OpenActionPanel(s);
+    panelStart = true;
+  } else if (code == "setNullHelp") {
+    panelStart = true;
+  }
+  // The front end shows the panel the code names.
+  ui.OpenPanel(code);
+  st.NullStateCode.clear();
+  if (panelStart) {
+    st.ResultShown = true;
+    st.ViewRefreshPending = true;
+    SetControlState(s, ui, "setButGlobal");
+  }
+}
+
+}  // namespace quillon

@@ -1,0 +1,11 @@
+#include "ui/priority_panel.h"
+
+#include "rename/criteria.h"
+
+namespace quillon {
+
+void ApplyPriorityPanel(Session& s) {
+  RecomputePriority(s);
+}
+
+}  // namespace quillon

@@ -1,0 +1,184 @@
+#include "session/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/posix_file_services.h"
+#include "session/settings_file.h"
+#include "support/fake_environment.h"
+#include "support/fake_ui.h"
+#include "support/temp_dir.h"
+
+namespace quillon {
+namespace {
+
+using testing::FakeEnvironment;
+using testing::FakeUi;
+using testing::TempDir;
+
+// Records what the front end was asked to do, and the order.
+struct RecordingWindows : StartupWindows {
+  void LoadWindows() override { calls.push_back("load"); }
+  void ShowMainWindow() override { calls.push_back("show"); }
+  std::vector<std::string> calls;
+};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() {
+    env.currentFolder = dir.folder("start");
+    env.windowsFolder = dir.folder("usr");
+  }
+
+  // One run of the program, ended by an orderly close.
+  StartResult Run(Session& s, FakeUi& ui) {
+    const StartResult result = Main(s, ui, windows);
+    if (result == StartResult::Running) UnloadMainWindow(s);
+    return result;
+  }
+
+  TempDir dir;
+  PosixFileServices files;
+  FakeEnvironment env;
+  RecordingWindows windows;
+};
+
+TEST_F(StartupTest, RefusesSmallScreensAndStartsInsideTheSystemFolder) {
+  struct Row {
+    const char* name;
+    long width, height;
+    std::string start;    // relative to the temporary folder
+    std::string system;   // relative to the temporary folder ("" = unknown)
+    const char* refusal;  // nullptr = starts
+  } rows[] = {
+      {"exact_minimum_passes", 11500, 8500, "start", "usr", nullptr},
+      {"one_twip_narrower", 11499, 8500, "start", "usr", "MessageSmallScreen"},
+      {"one_twip_lower", 11500, 8499, "start", "usr", "MessageSmallScreen"},
+      {"inside_system_folder", 12000, 9000, "usr/lib", "usr", "MessageProgInSystem"},
+      {"system_folder_itself", 12000, 9000, "usr", "usr", "MessageProgInSystem"},
+      {"case_blind", 12000, 9000, "USR/lib", "usr", "MessageProgInSystem"},
+      {"prefix_needs_separator", 12000, 9000, "usrx", "usr", nullptr},
+      {"unknown_system_folder", 12000, 9000, "start", "", nullptr},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TempDir rowDir;
+    env.screen = {row.width, row.height};
+    env.currentFolder = rowDir.folder(row.start);
+    env.windowsFolder = row.system.empty() ? "" : rowDir.folder(row.system);
+    FakeUi ui;
+    Session s(files, env);
+    windows.calls.clear();
+    const StartResult result = Main(s, ui, windows);
+    if (row.refusal == nullptr) {
+      EXPECT_EQ(result, StartResult::Running);
+      EXPECT_EQ(windows.calls, (std::vector<std::string>{"load", "show"}));
+    } else {
+      EXPECT_EQ(result, StartResult::Ended);
+      EXPECT_TRUE(windows.calls.empty());
+      ASSERT_EQ(ui.messages.size(), 1u);
+      EXPECT_EQ(ui.messages[0].buttons, "OK");
+      EXPECT_FALSE(rowDir.exists(row.start + "/Quillon"));  // nothing created or saved
+    }
+  }
+}
+
+TEST_F(StartupTest, FirstUseCreatesTheDataFolderAndIntroducesReviewModeOnce) {
+  dir.folder("start");
+  {
+    FakeUi ui;
+    Session s(files, env);
+    ASSERT_EQ(Run(s, ui), StartResult::Running);
+    EXPECT_TRUE(dir.exists("start/Quillon"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("Review Mode"), std::string::npos);
+    EXPECT_FALSE(s.state.FirstUse);
+    EXPECT_EQ(s.state.SideFrame, "InfoFrame");
+  }
+  FakeUi ui;
+  Session s(files, env);
+  ASSERT_EQ(Run(s, ui), StartResult::Running);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(s.state.SideFrame, "");
+}
+
+TEST_F(StartupTest, ADataFolderThatCannotBeCreatedStillStarts) {
+  dir.file("start/Quillon", "a file where the data folder should be");
+  FakeUi ui;
+  Session s(files, env);
+  ASSERT_EQ(Run(s, ui), StartResult::Running);
+  EXPECT_EQ(ui.messages.size(), 1u);  // the first-use message
+  EXPECT_EQ(dir.read("start/Quillon"), "a file where the data folder should be");
+}
+
+TEST_F(StartupTest, RemembersItsFourValuesBetweenRuns) {
+  const std::string photos = dir.folder("photos");
+  {
+    FakeUi ui;
+    Session s(files, env);
+    ASSERT_EQ(Main(s, ui, windows), StartResult::Running);
+    s.options.MaxSelectLimit = 42;
+    s.options.ShowLittleHelp = true;
+    s.options.NoUndoWarning = true;
+    s.options.LastFolder = photos;
+    UnloadMainWindow(s);
+  }
+  FakeUi ui;
+  Session s(files, env);
+  ASSERT_EQ(Main(s, ui, windows), StartResult::Running);
+  EXPECT_EQ(s.options.MaxSelectLimit, 42);
+  EXPECT_TRUE(s.options.ShowLittleHelp);
+  EXPECT_TRUE(s.options.NoUndoWarning);
+  EXPECT_EQ(s.state.WorkFolder, photos + "/");
+  EXPECT_EQ(s.state.DestFolder, photos + "/");
+  EXPECT_EQ(s.options.OptionsCode, 3 + 32 + 128);
+  EXPECT_EQ(s.state.SideFrame, "InfoFrame");
+  EXPECT_EQ(s.state.FolderHistory, (std::vector<std::string>{env.currentFolder, photos}));
+  EXPECT_EQ(s.state.FolderHistoryPos, 1);
+}
+
+TEST_F(StartupTest, AVanishedLastFolderLeavesTheStartFolder) {
+  dir.folder("start/Quillon");
+  dir.file("start/Quillon/Set.Vostrel",
+           "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"" + (dir / "gone") + "\"\r\n");
+  FakeUi ui;
+  Session s(files, env);
+  ASSERT_EQ(Main(s, ui, windows), StartResult::Running);
+  EXPECT_EQ(s.state.WorkFolder, env.currentFolder + "/");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(StartupTest, TheStartFolderIsNeverRemembered) {
+  FakeUi ui;
+  Session s(files, env);
+  ASSERT_EQ(Run(s, ui), StartResult::Running);
+  EXPECT_EQ(dir.read("start/Quillon/Set.Vostrel"), "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+}
+
+TEST_F(StartupTest, CloseIsRefusedWhileAJobRuns) {
+  FakeUi ui;
+  Session s(files, env);
+  ASSERT_EQ(Main(s, ui, windows), StartResult::Running);
+  EXPECT_TRUE(QueryClose(s));
+  s.state.ActionBusy = true;
+  EXPECT_FALSE(QueryClose(s));
+}
+
+TEST_F(StartupTest, InitialModesStartFromTheDefaults) {
+  FakeUi ui;
+  Session s(files, env);
+  s.state.ActionName = "Copy";
+  s.state.ActionIndex = 4;
+  s.options.InsertRigid = false;
+  s.options.NoUndoWarning = true;
+  InitialModes(s);
+  EXPECT_EQ(s.state.ActionName, "Rename");
+  EXPECT_EQ(s.state.ActionIndex, 0);
+  EXPECT_EQ(s.state.SelectionMode, "Manual");
+  EXPECT_TRUE(s.options.InsertRigid);
+  EXPECT_EQ(s.options.OptionsCode, 131);
+  EXPECT_EQ(s.options.OptionsCodePending, 131);
+  EXPECT_EQ(s.selection.SavedSelectionNum, 9);
+}
+
+}  // namespace
+}  // namespace quillon
