@@ -1,0 +1,132 @@
+#include "gui/selection_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "gui/startup_windows.h"
+#include "platform/posix_file_services.h"
+#include "support/fake_environment.h"
+#include "support/temp_dir.h"
+
+namespace quillon::gui {
+namespace {
+
+using testing::FakeEnvironment;
+using testing::TempDir;
+
+class SelectionFrameTest : public ::testing::Test {
+ protected:
+  SelectionFrameTest() : session(files, env), ui(/*autoAnswer=*/true), windows(session, ui) {
+    env.currentFolder = dir.folder("start");
+    env.windowsFolder = dir.folder("usr");
+    dir.folder("start/Quillon");  // not the first use: no introduction message
+    for (const char* name : {"a.txt", "b.jpg", "c.TXT", "d.png", "e.txt"}) {
+      dir.file(std::string("start/") + name);
+    }
+    EXPECT_EQ(Main(session, ui, windows), StartResult::Running);
+    w = windows.window();
+  }
+
+  template <typename T>
+  T* Find(const char* name) {
+    T* widget = w->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
+  std::vector<int> HighlightedRows() {
+    std::vector<int> rows;
+    for (const QModelIndex& index : Find<QListView>("File1")->selectionModel()->selectedRows()) {
+      rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+  }
+
+  TempDir dir;
+  PosixFileServices files;
+  FakeEnvironment env;
+  Session session;
+  QtUserInterface ui;
+  QtStartupWindows windows;
+  MainWindow* w = nullptr;
+};
+
+TEST_F(SelectionFrameTest, AnExtensionRuleSelectsItsFilesInFile1) {
+  Click("ImageSelection");
+  ASSERT_TRUE(Find<QWidget>("FrameSelection")->isVisible());
+  EXPECT_FALSE(Find<QWidget>("Dir1")->isEnabled());
+  Click("OptionSelection3");
+  EXPECT_EQ(Find<QLabel>("LabelSelectionAsk")->text(),
+            QStringLiteral("Please type the Extension to search."));
+  EXPECT_FALSE(Find<QPushButton>("ImageSelectionOK")->isEnabled());
+  QTest::keyClicks(Find<QLineEdit>("TextSelectionString"), QStringLiteral("txt"));
+  ASSERT_TRUE(Find<QPushButton>("ImageSelectionOK")->isEnabled());
+  QTest::keyClick(Find<QLineEdit>("TextSelectionString"), Qt::Key_Return);  // Enter presses OK
+
+  EXPECT_FALSE(Find<QWidget>("FrameSelection")->isVisible());
+  EXPECT_EQ(HighlightedRows(), (std::vector<int>{0, 2, 4}));
+  EXPECT_EQ(Find<QLabel>("LabelSelectionType")->text(), QStringLiteral("By Extension -> txt."));
+  EXPECT_EQ(Find<QLabel>("LabelSelectFile")->text(), QStringLiteral("3 Files Selected"));
+  EXPECT_TRUE(Find<QWidget>("Dir1")->isEnabled());
+}
+
+TEST_F(SelectionFrameTest, TheNumberBoxesRefuseLettersWithAMessage) {
+  Click("ImageSelection");
+  Click("OptionSelection1");
+  QTest::keyClick(Find<QLineEdit>("TextSelectionNumSkip"), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(Find<QLineEdit>("TextSelectionNumSkip"), QStringLiteral("1x"));
+  EXPECT_EQ(Find<QLineEdit>("TextSelectionNumSkip")->text(), QStringLiteral("1"));
+  ASSERT_EQ(ui.autoAnswered().size(), 1u);
+  EXPECT_EQ(ui.autoAnswered()[0].text.rfind("Only Digits 0 to 9 is allowed.", 0), 0u);
+}
+
+TEST_F(SelectionFrameTest, CancelLeavesTheRuleAndClosesThePanel) {
+  Click("ImageSelection");
+  Click("OptionSelection2");
+  QTest::keyClicks(Find<QLineEdit>("TextSelectionString"), QStringLiteral("a"));
+  Click("ImageSelectionCancel");
+  EXPECT_FALSE(Find<QWidget>("FrameSelection")->isVisible());
+  EXPECT_EQ(session.state.SelectionMode, "Manual");
+  EXPECT_TRUE(HighlightedRows().empty());
+}
+
+TEST_F(SelectionFrameTest, HandClicksSelectUnderManualAndReapplyAnAutomaticRule) {
+  auto* file1 = Find<QListView>("File1");
+  auto clickRow = [&](int row) {
+    QTest::mouseClick(file1->viewport(), Qt::LeftButton, {},
+                      file1->visualRect(file1->model()->index(row, 0)).center());
+  };
+  clickRow(1);
+  clickRow(3);
+  EXPECT_EQ(session.state.SelectedCount, 2);
+  EXPECT_EQ(session.selection.store.ComboFile1, (std::vector<std::string>{"b.jpg", "d.png"}));
+  EXPECT_EQ(Find<QLabel>("LabelSelectFile")->text(), QStringLiteral("2 Files Selected"));
+
+  Click("ImageSelection");
+  Click("OptionSelection2");
+  QTest::keyClicks(Find<QLineEdit>("TextSelectionString"), QStringLiteral("jpg"));
+  Click("ImageSelectionOK");
+  EXPECT_EQ(HighlightedRows(), std::vector<int>{1});
+  clickRow(4);  // the rule is applied again: the click does not survive
+  EXPECT_EQ(HighlightedRows(), std::vector<int>{1});
+  EXPECT_EQ(session.state.SelectedCount, 1);
+}
+
+TEST_F(SelectionFrameTest, KeysInTheFileListAreDiscarded) {
+  auto* file1 = Find<QListView>("File1");
+  file1->setFocus();
+  QTest::keyClick(file1, Qt::Key_Space);
+  QTest::keyClick(file1, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(HighlightedRows().empty());
+  EXPECT_EQ(session.state.SelectedCount, 0);
+}
+
+}  // namespace
+}  // namespace quillon::gui
