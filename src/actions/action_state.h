@@ -1,0 +1,43 @@
+#pragma once
+// What the actions keep between Preview, Job and Undo: the conflict counters beside the
+// engine's, and the undo journal of the last job.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_services.h"
+
+namespace quillon {
+
+// The last job, row by row in the order it processed the files. A plain record, so that
+// a front end can store it and read it back.
+struct UndoJournal {
+  std::string TextUndoAction;    // the job's ActionName
+  std::string TextUndoWorkDir;   // the folder list's path (no trailing "/" except "/")
+  std::string TextUndoMoveDir;   // the destination folder's path, likewise
+  std::string TextUndoWorkPath;  // WorkFolder, with trailing "/"
+  std::string TextUndoMovePath;  // DestFolder, with trailing "/"
+  std::vector<std::string> ComboUndoOldName;
+  std::vector<std::string> ComboUndoNewName;
+  // "Set Attribute" only, same rows: the word before the job as decimal text, and the
+  // exact mode and user.DOSATTRIB bytes (nullopt where they could not be read).
+  std::vector<std::string> ComboUndoAttr;
+  std::vector<std::optional<RawAttributes>> ComboUndoRawAttr;
+
+  void clear() { *this = UndoJournal{}; }
+};
+
+struct ActionState {
+  // Conflict counters; ImpossibleTotal and the engine's four live in RenameState.
+  std::int16_t ZeroLengthCount = 0;
+  std::int16_t ConflictExisting = 0;
+  std::int16_t ConflictNewName = 0;
+  std::int16_t ConflictDestination = 0;
+
+  UndoJournal journal;
+  // Raised by an undo so that the status line says "Undo Complete" once.
+  bool UndoJustDone = false;
+};
+
+}  // namespace quillon
