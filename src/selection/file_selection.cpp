@@ -89,7 +89,8 @@ void SplitSelectedNames(Session& s) {
 }
 
 bool ReplacesWholeNameWithoutAuto(const Session& s) {
-  return s.rename.SavedReplacePlace == 1 && s.rename.SavedAutoKind == 0;
+  const RenameCriteria& c = s.rename.criteria;
+  return c.ReplaceOn && c.ReplacePlace == "ReplaceFileName" && !c.AutoOn;
 }
 
 void DropReplaceFileName(Session& s) {
