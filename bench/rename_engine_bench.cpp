@@ -7,7 +7,7 @@
 #include <new>
 #include <string>
 
-#include "../tests/support/null_file_services.h"
+#include "support/null_file_services.h"
 #include "platform/environment.h"
 #include "rename/engine.h"
 #include "session/session.h"

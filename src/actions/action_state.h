@@ -38,6 +38,9 @@ struct ActionState {
   UndoJournal journal;
   // Raised by an undo so that the status line says "Undo Complete" once.
   bool UndoJustDone = false;
+  // The last undo, per journal row: true where it reversed the row, false where it
+  // skipped it or stopped before it.
+  std::vector<bool> undoneRows;
 };
 
 }  // namespace quillon

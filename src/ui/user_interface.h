@@ -34,8 +34,9 @@ class UserInterface {
   // The working folder's lists must be read again from the disk.
   virtual void RefreshFolderList() = 0;
   virtual void RefreshFileList() = 0;
-  // A job or undo over many files reports how far it is, from (0, total) to
-  // (total, total); the front end may repaint here. Nothing by default.
+  // A job or undo over many files reports how far it is: (0, total) when it starts,
+  // (total, total) when it ends, also early. The front end may repaint here; the
+  // controls are disabled meanwhile. Nothing by default.
   virtual void ShowProgress(int /*done*/, int /*total*/) {}
 };
 

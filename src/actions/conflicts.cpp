@@ -1,0 +1,197 @@
+// The checks of a preview. Each gives the result of comparing the rows pair by pair,
+// computed with hash sets so that a large selection stays linear.
+#include "actions/conflicts.h"
+
+#include <exception>
+#include <functional>
+#include <limits>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "ui/messages.h"
+
+namespace quillon {
+namespace {
+
+void Raise(std::int16_t& counter) {
+  if (counter < std::numeric_limits<std::int16_t>::max()) ++counter;
+}
+
+// Runs one check; a failure stops it with the error report and its tag, leaving the
+// rows not yet visited unchecked.
+template <typename Check>
+void Guarded(Session& s, UserInterface& ui, const char* tag, Check check) {
+  bool failed = false;
+  try {
+    failed = !check().ok();
+  } catch (const std::exception&) {
+    failed = true;
+  }
+  if (!failed) return;
+  s.message.MessageKey = tag;
+  ShowErrorReport(s, ui);
+}
+
+// Installs the report's OK and Cancel follow-ups for one showing, so the caller can act
+// on the answer after the message window has closed.
+class ReportAnswer {
+ public:
+  explicit ReportAnswer(MessageFollowUps& hooks)
+      : hooks_(hooks), savedOk_(hooks.unselectConflicts), savedCancel_(hooks.cancelConflictReport) {
+    hooks_.unselectConflicts = [this] { ok_ = true; };
+    hooks_.cancelConflictReport = [this] { ok_ = false; };
+  }
+  ~ReportAnswer() {
+    hooks_.unselectConflicts = savedOk_;
+    hooks_.cancelConflictReport = savedCancel_;
+  }
+  ReportAnswer(const ReportAnswer&) = delete;
+  ReportAnswer& operator=(const ReportAnswer&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  MessageFollowUps& hooks_;
+  std::function<void()> savedOk_;
+  std::function<void()> savedCancel_;
+  bool ok_ = false;
+};
+
+}  // namespace
+
+DueChecks ChecksFor(const std::string& actionName, bool overwriteConfirmed) {
+  const bool destination = !overwriteConfirmed;
+  if (actionName == "Rename") return {true, true, true, false};
+  if (actionName == "Rename And Copy") return {true, true, true, destination};
+  if (actionName == "Copy And Rename") return {true, false, true, destination};
+  if (actionName == "Move And Rename") return {true, false, true, true};
+  if (actionName == "Copy") return {false, false, false, destination};
+  if (actionName == "Move") return {false, false, false, true};
+  return {};
+}
+
+std::vector<std::string> NewNames(const Session& s) {
+  const SelectionStore& store = s.selection.store;
+  const bool keepNames = s.state.ActionName == "Copy" || s.state.ActionName == "Move";
+  std::vector<std::string> names(store.size());
+  for (std::size_t i = 0; i < store.size(); ++i) {
+    if (keepNames) {
+      names[i] = store.ComboFile1[i];
+    } else {
+      std::string& name = names[i];
+      name.reserve(store.ComboName[i].size() + store.ComboDot[i].size() + store.ComboExt[i].size());
+      name.append(store.ComboName[i]).append(store.ComboDot[i]).append(store.ComboExt[i]);
+    }
+  }
+  return names;
+}
+
+void MarkRow(Session& s, std::size_t i) {
+  std::string& status = s.selection.store.ComboClearString[i];
+  if (status == kMarker) return;
+  status = kMarker;
+  Raise(s.rename.ImpossibleTotal);
+}
+
+void ZeroConflictCounters(Session& s) {
+  RenameState& r = s.rename;
+  r.ImpossibleTotal = r.ImpossibleInsert = r.ImpossibleReplace = r.ImpossibleRemove =
+      r.ImpossibleAuto = 0;
+  ActionState& a = s.actions;
+  a.ZeroLengthCount = a.ConflictExisting = a.ConflictNewName = a.ConflictDestination = 0;
+}
+
+void CheckZeroLength(Session& s, UserInterface& ui) {
+  Guarded(s, ui, "Bug-Quillon-FindConflictNameZeroLength", [&] {
+    const SelectionStore& store = s.selection.store;
+    for (std::size_t i = 0; i < store.size(); ++i) {
+      if (!store.ComboName[i].empty()) continue;
+      Raise(s.actions.ZeroLengthCount);
+      MarkRow(s, i);
+    }
+    return Status::Ok();
+  });
+}
+
+// The names of the files in the list that are not selected: selected ones are renamed
+// themselves. The comparison is exact.
+void CheckExistingNames(Session& s, const std::vector<std::string>& newNames) {
+  const SelectionState& sel = s.selection;
+  std::unordered_set<std::string_view> unselected;
+  unselected.reserve(sel.Files.size());
+  for (std::size_t i = 0; i < sel.Files.size(); ++i) {
+    if (i >= sel.Selected.size() || !sel.Selected[i]) unselected.insert(sel.Files[i]);
+  }
+  if (unselected.empty()) return;
+  for (std::size_t i = 0; i < newNames.size(); ++i) {
+    if (!unselected.contains(newNames[i])) continue;
+    Raise(s.actions.ConflictExisting);
+    MarkRow(s, i);
+  }
+}
+
+// A row conflicts when a later row has the same new name: of k rows with one name the
+// first k - 1 are marked, and unselecting them leaves one.
+void CheckNewNames(Session& s, UserInterface& ui, const std::vector<std::string>& newNames) {
+  Guarded(s, ui, "Bug-Quillon-FindConflictWithNewName", [&] {
+    std::unordered_map<std::string_view, int> remaining;
+    remaining.reserve(newNames.size());
+    for (const std::string& name : newNames) ++remaining[name];
+    for (std::size_t i = 0; i + 1 < newNames.size(); ++i) {
+      int& later = remaining[newNames[i]];
+      --later;
+      if (later <= 0) continue;
+      Raise(s.actions.ConflictNewName);
+      MarkRow(s, i);
+    }
+    return Status::Ok();
+  });
+}
+
+// Nothing is checked when the destination holds no files at all. The folder's listing
+// answers whether a name exists there as a file, as FileExists would.
+void CheckDestination(Session& s, UserInterface& ui, const std::vector<std::string>& newNames) {
+  Guarded(s, ui, "Bug-Quillon-FindConflictWithMove", [&] {
+    auto listed = s.files.ListFiles(s.state.DestFolder);
+    if (!listed.ok()) return listed.status();
+    if (listed->empty()) return Status::Ok();
+    const std::unordered_set<std::string_view> present(listed->begin(), listed->end());
+    for (std::size_t i = 0; i < newNames.size(); ++i) {
+      if (!present.contains(newNames[i])) continue;
+      Raise(s.actions.ConflictDestination);
+      MarkRow(s, i);
+    }
+    return Status::Ok();
+  });
+}
+
+ConflictOutcome FindConflicts(Session& s, UserInterface& ui) {
+  if (!s.state.CheckPending) return ConflictOutcome::NotRun;
+  const DueChecks due = ChecksFor(s.state.ActionName, s.state.OverwriteConfirmed);
+  const std::vector<std::string> newNames = NewNames(s);
+  if (due.zeroLength) CheckZeroLength(s, ui);
+  if (due.existingNames) CheckExistingNames(s, newNames);
+  if (due.newNames) CheckNewNames(s, ui, newNames);
+  if (due.destination) CheckDestination(s, ui, newNames);
+
+  if (s.rename.ImpossibleTotal < 1) {
+    ShowFinalNames(s);
+    return ConflictOutcome::Ready;
+  }
+  bool ok = false;
+  {
+    ReportAnswer answer(s.message.FollowUps);
+    s.message.MessageKey = "MessageReadyFoundConflict";
+    s.message.MessageReadyText = ConflictReport(s);
+    ShowReadyMessage(s, ui);
+    ok = answer.ok();
+  }
+  if (ok) {
+    UnselectConflicting(s, ui);
+    return ConflictOutcome::Unselected;
+  }
+  RevertToSelectedNames(s);
+  return ConflictOutcome::Cancelled;
+}
+
+}  // namespace quillon

@@ -1,0 +1,96 @@
+// The renaming actions: in place, with a copy, copied then renamed, moved and renamed.
+#include <cerrno>
+
+#include "actions/do_action.h"
+#include "actions/file_walk.h"
+
+namespace quillon {
+namespace {
+
+Overwrite CopyOverwrite(const Session& s) {
+  return s.state.OverwriteConfirmed ? Overwrite::Yes : Overwrite::No;
+}
+
+// The prepared new name of row i, from the final list.
+const std::string* ListedName(const Session& s, std::size_t i) {
+  const std::vector<std::string>& list = s.selection.List1;
+  return i < list.size() ? &list[i] : nullptr;
+}
+
+// The new name of row i as the store holds it.
+std::string StoreName(const Session& s, std::size_t i) {
+  const SelectionStore& store = s.selection.store;
+  return store.ComboName[i] + store.ComboDot[i] + store.ComboExt[i];
+}
+
+}  // namespace
+
+// Journals before renaming, so a failed rename is in the journal too; Undo then finds
+// its new name missing and leaves the file alone. A name that stays as it is needs no
+// rename.
+void DoRename(Session& s, UserInterface& ui) {
+  const std::string& work = s.state.WorkFolder;
+  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoRename", kProgressEvery,
+                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+                  const std::string* newName = ListedName(s, i);
+                  if (newName == nullptr) return RefuseName("rename", oldName);
+                  if (!PlainName(*newName)) return RefuseName("rename", *newName);
+                  JournalRow(s, oldName, *newName);
+                  if (*newName == oldName) return Status::Ok();
+                  return s.files.Rename(oldPath, work + *newName);
+                });
+}
+
+void DoRenameAndCopy(Session& s, UserInterface& ui) {
+  const std::string& work = s.state.WorkFolder;
+  const std::string& dest = s.state.DestFolder;
+  const Overwrite overwrite = CopyOverwrite(s);
+  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoRenCopy", kProgressEveryCopy,
+                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+                  const std::string* newName = ListedName(s, i);
+                  if (newName == nullptr) return RefuseName("rename", oldName);
+                  if (!PlainName(*newName)) return RefuseName("rename", *newName);
+                  JournalRow(s, oldName, *newName);
+                  const std::string newPath = work + *newName;
+                  if (*newName != oldName) {
+                    if (Status renamed = s.files.Rename(oldPath, newPath); !renamed.ok()) {
+                      return renamed;
+                    }
+                  }
+                  return s.files.CopyFile(newPath, dest + *newName, overwrite);
+                });
+}
+
+// The source keeps its name; the copy takes the new one.
+void DoCopyAndRename(Session& s, UserInterface& ui) {
+  const std::string& dest = s.state.DestFolder;
+  const Overwrite overwrite = CopyOverwrite(s);
+  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoCpyRename", kProgressEveryCopy,
+                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+                  const std::string newName = StoreName(s, i);
+                  if (!PlainName(newName)) return RefuseName("copy", newName);
+                  if (Status copied = s.files.CopyFile(oldPath, dest + newName, overwrite);
+                      !copied.ok()) {
+                    return copied;
+                  }
+                  JournalRow(s, oldName, newName);
+                  return Status::Ok();
+                });
+}
+
+// The rename operation: both folders must be on one file system.
+void DoMoveAndRename(Session& s, UserInterface& ui) {
+  const std::string& dest = s.state.DestFolder;
+  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoMovRename", kProgressEvery,
+                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+                  const std::string newName = StoreName(s, i);
+                  if (!PlainName(newName)) return RefuseName("rename", newName);
+                  if (Status moved = s.files.Rename(oldPath, dest + newName); !moved.ok()) {
+                    return moved;
+                  }
+                  JournalRow(s, oldName, newName);
+                  return Status::Ok();
+                });
+}
+
+}  // namespace quillon

@@ -1,0 +1,108 @@
+#pragma once
+// The walk every job and undo procedure makes: one row at a time, progress reported
+// through the port, the first failure ending the walk with the procedure's error report.
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/result.h"
+#include "session/session.h"
+#include "ui/user_interface.h"
+
+namespace quillon {
+
+// How often a walk reports progress: renames and attribute changes are quick, a copy
+// may take long, so copying procedures report every file.
+inline constexpr std::size_t kProgressEvery = 64;
+inline constexpr std::size_t kProgressEveryCopy = 1;
+
+// A name a file can take inside a folder: not empty, not "." or "..", no "/" or NUL.
+// Anything else would leave the folder or fail half-way, so it is refused up front.
+bool PlainName(std::string_view name);
+// The refusal of a name that is not plain, as a failed operation would report it.
+Status RefuseName(const std::string& operation, const std::string& name);
+
+// Shows the error report with the procedure's tag.
+void ReportFailure(Session& s, UserInterface& ui, const char* tag);
+
+// Appends one row to the journal: the name before and after the job.
+void JournalRow(Session& s, const std::string& oldName, const std::string& newName);
+
+// Reports (0, total) at once, then every `every` rows, and (total, total) when the walk
+// ends, also when it ends early.
+class Progress {
+ public:
+  Progress(UserInterface& ui, std::size_t total, std::size_t every);
+  void Done(std::size_t done);
+  void Finish();
+
+ private:
+  UserInterface& ui_;
+  int total_;
+  std::size_t every_;
+};
+
+// Runs step(i, old, oldPath) for every store row whose file still exists in the working
+// folder; missing files are skipped. The first failing step ends the walk with the
+// error report carrying `tag`. Returns false when it ended so.
+template <typename Step>
+bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t every, Step step) {
+  const SelectionStore& store = s.selection.store;
+  const std::size_t rows = store.size();
+  Progress progress(ui, rows, every);
+  for (std::size_t i = 0; i < rows; ++i) {
+    const std::string& oldName = store.ComboFile1[i];
+    const std::string oldPath = s.state.WorkFolder + oldName;
+    if (s.files.FileExists(oldPath)) {
+      const Status done = step(i, oldName, oldPath);
+      if (!done.ok()) {
+        progress.Finish();
+        ReportFailure(s, ui, tag);
+        return false;
+      }
+    }
+    progress.Done(i + 1);
+  }
+  progress.Finish();
+  return true;
+}
+
+// What an undo step did with its row: true when it reversed it, false when it skipped
+// it, or the failure.
+using RowUndone = Result<bool>;
+inline constexpr bool kRowSkipped = false;
+inline RowUndone Reversed(const Status& done) {
+  return done.ok() ? RowUndone(true) : RowUndone(done.error());
+}
+
+// Runs step(i, old, new) for every journal row, first to last, names checked to be
+// plain, and notes in undoneRows which rows it reversed. The first failing step ends
+// the walk with the error report carrying `tag`.
+template <typename Step>
+bool WalkJournalRows(Session& s, UserInterface& ui, const char* tag, std::size_t every, Step step) {
+  const UndoJournal& j = s.actions.journal;
+  const std::size_t rows = std::min(j.ComboUndoOldName.size(), j.ComboUndoNewName.size());
+  std::vector<bool>& undone = s.actions.undoneRows;
+  undone.assign(rows, false);
+  Progress progress(ui, rows, every);
+  for (std::size_t i = 0; i < rows; ++i) {
+    const std::string& oldName = j.ComboUndoOldName[i];
+    const std::string& newName = j.ComboUndoNewName[i];
+    const RowUndone done = !PlainName(oldName)   ? RowUndone(RefuseName("undo", oldName).error())
+                           : !PlainName(newName) ? RowUndone(RefuseName("undo", newName).error())
+                                                 : step(i, oldName, newName);
+    if (!done.ok()) {
+      progress.Finish();
+      ReportFailure(s, ui, tag);
+      return false;
+    }
+    undone[i] = *done;
+    progress.Done(i + 1);
+  }
+  progress.Finish();
+  return true;
+}
+
+}  // namespace quillon

@@ -1,0 +1,140 @@
+// The undo of each action, row by row. Renames and moves back never overwrite, so a file
+// that has taken an old name since the job is never replaced.
+#include <charconv>
+
+#include "actions/file_walk.h"
+#include "actions/undo.h"
+#include "selection/folder_change.h"
+#include "session/work_folder.h"
+
+namespace quillon {
+namespace {
+
+const std::string& WorkPath(const Session& s) {
+  return s.actions.journal.TextUndoWorkPath;
+}
+const std::string& DestPath(const Session& s) {
+  return s.actions.journal.TextUndoMovePath;
+}
+
+// A copy in the destination goes away when its source is back in place; otherwise it
+// returns to the working folder under the source's name. A move, not a rename, so it
+// works across file systems.
+RowUndone TakeBackCopy(Session& s, const std::string& oldName, const std::string& newName) {
+  const std::string copy = DestPath(s) + newName;
+  if (!s.files.FileExists(copy)) return kRowSkipped;
+  if (s.files.FileExists(WorkPath(s) + oldName)) return Reversed(s.files.DeleteFile(copy));
+  return Reversed(s.files.MoveFile(copy, WorkPath(s) + oldName));
+}
+
+// The folder list shows the job's working folder again.
+void ReturnToJobFolder(Session& s, UserInterface& ui) {
+  const std::string& folder = s.actions.journal.TextUndoWorkDir;
+  if (folder == s.selection.Dir1Path || !PointFolderList(s, folder)) return;
+  ui.RefreshFolderList();
+  OnDir1Change(s, ui);
+}
+
+// The attribute word a journal row kept, as decimal text.
+std::optional<std::uint16_t> ParseWord(const std::string& text) {
+  unsigned word = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, word);
+  if (text.empty() || error != std::errc() || stop != end || word > 0xFFFF) return std::nullopt;
+  return static_cast<std::uint16_t>(word);
+}
+
+}  // namespace
+
+void UndoRename(Session& s, UserInterface& ui) {
+  WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoRename", kProgressEvery,
+                  [&](std::size_t, const std::string& oldName, const std::string& newName) {
+                    const std::string oldPath = WorkPath(s) + oldName;
+                    const std::string newPath = WorkPath(s) + newName;
+                    if (s.files.FileExists(oldPath) || !s.files.FileExists(newPath)) {
+                      return RowUndone(kRowSkipped);
+                    }
+                    return Reversed(s.files.Rename(newPath, oldPath));
+                  });
+}
+
+// The renamed file goes back and its copy is deleted; when the renamed file is gone,
+// the copy takes its place. A row whose name did not change only had its copy made.
+void UndoRenameAndCopy(Session& s, UserInterface& ui) {
+  WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoRenCopy", kProgressEveryCopy,
+                  [&](std::size_t, const std::string& oldName, const std::string& newName) {
+                    if (oldName == newName) return TakeBackCopy(s, oldName, newName);
+                    const std::string oldPath = WorkPath(s) + oldName;
+                    const std::string newPath = WorkPath(s) + newName;
+                    const std::string copy = DestPath(s) + newName;
+                    if (s.files.FileExists(oldPath)) return RowUndone(kRowSkipped);
+                    if (s.files.FileExists(newPath)) {
+                      if (Status renamed = s.files.Rename(newPath, oldPath); !renamed.ok()) {
+                        return Reversed(renamed);
+                      }
+                      if (s.files.FileExists(copy)) return Reversed(s.files.DeleteFile(copy));
+                      return RowUndone(true);
+                    }
+                    if (s.files.FileExists(copy)) return Reversed(s.files.MoveFile(copy, oldPath));
+                    return RowUndone(kRowSkipped);
+                  });
+}
+
+void UndoCopyAndRename(Session& s, UserInterface& ui) {
+  WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoCpyRename", kProgressEveryCopy,
+                  [&](std::size_t, const std::string& oldName, const std::string& newName) {
+                    return TakeBackCopy(s, oldName, newName);
+                  });
+}
+
+void UndoCopy(Session& s, UserInterface& ui) {
+  WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoCopy", kProgressEveryCopy,
+                  [&](std::size_t, const std::string& oldName, const std::string& newName) {
+                    return TakeBackCopy(s, oldName, newName);
+                  });
+}
+
+void UndoMoveAndRename(Session& s, UserInterface& ui) {
+  const bool completed =
+      WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoMovRename", kProgressEvery,
+                      [&](std::size_t, const std::string& oldName, const std::string& newName) {
+                        const std::string moved = DestPath(s) + newName;
+                        const std::string oldPath = WorkPath(s) + oldName;
+                        if (!s.files.FileExists(moved) || s.files.FileExists(oldPath)) {
+                          return RowUndone(kRowSkipped);
+                        }
+                        return Reversed(s.files.Rename(moved, oldPath));
+                      });
+  if (completed) ReturnToJobFolder(s, ui);
+}
+
+void UndoMove(Session& s, UserInterface& ui) {
+  WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoMove", kProgressEveryCopy,
+                  [&](std::size_t, const std::string& oldName, const std::string&) {
+                    const std::string moved = DestPath(s) + oldName;
+                    const std::string oldPath = WorkPath(s) + oldName;
+                    if (!s.files.FileExists(moved) || s.files.FileExists(oldPath)) {
+                      return RowUndone(kRowSkipped);
+                    }
+                    return Reversed(s.files.MoveFile(moved, oldPath));
+                  });
+}
+
+// The exact mode and stored bytes go back where the job kept them; otherwise the word.
+void UndoSetAttribute(Session& s, UserInterface& ui) {
+  const UndoJournal& j = s.actions.journal;
+  WalkJournalRows(s, ui, "Bug-Quillon-ActionDoAttribute", kProgressEvery,
+                  [&](std::size_t i, const std::string& oldName, const std::string&) {
+                    const std::string path = WorkPath(s) + oldName;
+                    if (!s.files.FileExists(path)) return RowUndone(kRowSkipped);
+                    if (i < j.ComboUndoRawAttr.size() && j.ComboUndoRawAttr[i]) {
+                      return Reversed(s.files.RestoreRawAttributes(path, *j.ComboUndoRawAttr[i]));
+                    }
+                    const std::optional<std::uint16_t> word =
+                        ParseWord(i < j.ComboUndoAttr.size() ? j.ComboUndoAttr[i] : "");
+                    if (!word) return Reversed(RefuseName("set attributes", path));
+                    return Reversed(s.files.SetAttributes(path, *word));
+                  });
+}
+
+}  // namespace quillon
