@@ -1,28 +1,26 @@
-// quillon-cli: the batch front end over the core.
-#include <cstring>
+// quillon-cli: parses its arguments and hands over to the command.
 #include <iostream>
+#include <string>
+#include <vector>
 
-namespace {
-
-constexpr const char* kUsage =
-    "usage:\n"
-    "  quillon-cli preview JOB.json [--folder DIR] [--json]\n"
-    "  quillon-cli run     JOB.json [--folder DIR] [--journal FILE] [--unselect-conflicts] "
-    "[--json]\n"
-    "  quillon-cli undo    [--journal FILE] [--json]\n"
-    "  quillon-cli --help | --version\n";
-
-}  // namespace
+#include "cli/cli_args.h"
+#include "cli/commands.h"
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+  using namespace quillon::cli;
+  std::string error;
+  const auto args = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!args) {
+    std::cerr << "quillon-cli: " << error << "\n" << kUsage;
+    return kExitUsage;
+  }
+  if (args->command == "version") {
     std::cout << "quillon-cli " << QUILLON_VERSION << "\n";
-    return 0;
+    return kExitDone;
   }
-  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+  if (args->command == "help") {
     std::cout << kUsage;
-    return 0;
+    return kExitDone;
   }
-  std::cerr << kUsage;
-  return 2;
+  return args->command == "undo" ? Undo(*args) : PreviewOrRun(*args);
 }

@@ -1,0 +1,213 @@
+#include "cli/commands.h"
+
+#include <memory>
+
+#include "actions/job_bar.h"
+#include "cli/cli_ui.h"
+#include "cli/job_file.h"
+#include "cli/journal_file.h"
+#include "cli/output.h"
+#include "platform/atomic_file.h"
+#include "platform/posix_file_services.h"
+#include "rename/criteria.h"
+#include "session/action_kinds.h"
+#include "session/settings_file.h"
+#include "session/work_folder.h"
+
+namespace quillon::cli {
+namespace {
+
+// The real machine, with one session over it.
+struct Machine {
+  PosixFileServices files;
+  PosixEnvironment env;
+  Session session{files, env};
+};
+
+// The journal's place: given, or journal.json in the data folder of the current folder.
+std::string JournalPath(const Arguments& args, Session& s, bool create) {
+  if (args.journal) return *args.journal;
+  const std::string dataFolder = WithSeparator(s.env.CurrentFolder()) + s.state.ProductName;
+  if (create && !s.files.FolderExists(dataFolder)) (void)s.files.CreateFolder(dataFolder);
+  return dataFolder + "/journal.json";
+}
+
+// The rows of the store as the engine and the checks left them.
+void ListRows(Output& out, const Session& s, const SelectionStore& store) {
+  const bool keepsNames = !ActionRenames(s.state.ActionIndex);
+  nlohmann::json rows = nlohmann::json::array();
+  for (std::size_t i = 0; i < store.size(); ++i) {
+    const std::string& old = store.ComboFile1[i];
+    const std::string renamed =
+        keepsNames ? old : store.ComboName[i] + store.ComboDot[i] + store.ComboExt[i];
+    const std::string& status =
+        i < store.ComboClearString.size() ? store.ComboClearString[i] : "OK";
+    rows.push_back({{"index", std::stol(store.ComboIndex[i])},
+                    {"old", NameJson(old)},
+                    {"new", NameJson(renamed)},
+                    {"status", status}});
+    out.Line(old + " -> " + renamed + (status == "OK" ? "" : "  " + status));
+  }
+  out.object()["rows"] = rows;
+}
+
+void ListCounters(Output& out, const std::vector<std::pair<std::string, int>>& counters) {
+  nlohmann::json object = nlohmann::json::object();
+  for (const auto& [name, value] : counters) object[name] = value;
+  out.object()["counters"] = object;
+}
+
+// The refusals the windows show by message before or during Preview.
+const char* const kRefusalKeys[] = {"MessageReplaceMultiName", "MessageSourceDestSame",
+                                    "MessageAutoLetterImpossible"};
+
+std::optional<int> Refusal(Output& out, const Session& s, const CliUi& ui) {
+  for (const char* key : kRefusalKeys) {
+    if (const ShownMessage* shown = ui.Find(key)) return out.Refuse(key, shown->text);
+  }
+  if (!s.state.SelectionMade) {
+    return out.Refuse("MessageNoFileSelected", "Could not Select any File");
+  }
+  if (ActionRenames(s.state.ActionIndex) && !AnyRenameCriterionOn(s)) {
+    return out.Refuse("MessageNoRenameCriteria",
+                      "Rename Criteria is not set. Set Rename criteria or set right Action to "
+                      "continue.");
+  }
+  return std::nullopt;
+}
+
+nlohmann::json ErrorJson(const ShownMessage* report) {
+  if (report == nullptr) return nullptr;
+  return {{"tag", report->key}, {"text", report->text}};
+}
+
+}  // namespace
+
+int PreviewOrRun(const Arguments& args) {
+  Output out(args.json);
+  auto machine = std::make_unique<Machine>();
+  Session& s = machine->session;
+  out.object()["command"] = args.command;
+
+  const auto text = ReadWholeFile(args.jobPath);
+  if (!text) return out.Error("cannot read the job file: " + text.error().Describe());
+  std::string error;
+  auto job = ParseJob(*text, error);
+  if (!job) return out.Error(error);
+  if (args.folder) job->folder = *args.folder;
+
+  CliUi ui(s);
+  ui.unselectConflicts = args.unselectConflicts;
+  if (!ApplyJob(s, ui, *job, error)) return out.Error(error);
+  out.object()["folder"] = NameJson(s.state.WorkFolder);
+  out.object()["action"] = s.state.ActionName;
+  if (const auto refused = Refusal(out, s, ui)) return *refused;
+
+  PreviewClick(s, ui);
+  if (const auto refused = Refusal(out, s, ui)) return *refused;
+  const bool conflicts = ui.reportShown;
+  ListRows(out, s, conflicts ? ui.reportRows : s.selection.store);
+  ListCounters(out, conflicts ? ui.reportCounters : Counters(s));
+  out.object()["report"] = ui.reportText;
+  if (conflicts) out.Line(ui.reportText);
+  out.object()["jobReady"] = s.state.JobReady;
+  if (args.command == "preview") return out.Finish(conflicts ? kExitConflicts : kExitDone);
+
+  // Run: with conflicts nothing is touched unless the marked files were unselected.
+  if (conflicts && !args.unselectConflicts) {
+    out.Line("Conflicts found: nothing was done.");
+    return out.Finish(kExitConflicts);
+  }
+  if (!s.state.JobReady) return out.Refuse("MessageNoFileSelected", "Could not Select any File");
+  const SelectionStore prepared = s.selection.store;
+  JobClick(s, ui);
+
+  // What was done: the journal's rows, or for "Delete" the files that are gone.
+  nlohmann::json done = nlohmann::json::array();
+  const UndoJournal& journal = s.actions.journal;
+  if (s.state.ActionName == "Delete" || journal.TextUndoAction == "Delete") {
+    for (const std::string& name : prepared.ComboFile1) {
+      if (!s.files.FileExists(journal.TextUndoWorkPath + name)) {
+        done.push_back({{"old", NameJson(name)}, {"new", nullptr}});
+      }
+    }
+  } else {
+    for (std::size_t i = 0; i < journal.ComboUndoOldName.size(); ++i) {
+      done.push_back({{"old", NameJson(journal.ComboUndoOldName[i])},
+                      {"new", NameJson(journal.ComboUndoNewName[i])}});
+    }
+  }
+  out.object()["done"] = done;
+  out.Line(std::to_string(done.size()) + " file" + (done.size() == 1 ? "" : "s") + " done.");
+
+  const std::string journalPath = JournalPath(args, s, /*create=*/true);
+  const Status written = WriteFileAtomic(journalPath, JournalToJson({journal, false}));
+  out.object()["journal"] = written ? nlohmann::json(journalPath) : nlohmann::json(nullptr);
+  if (!written) out.Line("The undo journal could not be written: " + written.error().Describe());
+
+  const ShownMessage* report = ui.ErrorReport();
+  out.object()["error"] = ErrorJson(report);
+  if (report != nullptr) {
+    out.Line(report->text);
+    return out.Finish(kExitFileOperation);
+  }
+  return out.Finish(kExitDone);
+}
+
+int Undo(const Arguments& args) {
+  Output out(args.json);
+  auto machine = std::make_unique<Machine>();
+  Session& s = machine->session;
+  out.object()["command"] = "undo";
+  const std::string journalPath = JournalPath(args, s, /*create=*/false);
+  const auto text = ReadWholeFile(journalPath);
+  if (!text) {
+    return out.Refuse("MessageNothingToUndo",
+                      "There is no Action to Undo: no journal at " + journalPath + ".");
+  }
+  std::string error;
+  auto file = JournalFromJson(*text, error);
+  if (!file) return out.Error(error + " (" + journalPath + ")");
+  if (file->used || file->journal.TextUndoAction == "Delete") {
+    return out.Refuse("MessageNothingToUndo", "There is no Action to Undo: the journal at " +
+                                                  journalPath + " was undone already.");
+  }
+
+  CliUi ui(s);
+  const UndoJournal& journal = file->journal;
+  PointFolderList(s, journal.TextUndoWorkDir);
+  NoteWorkFolder(s);
+  s.actions.journal = journal;
+  s.state.UndoAvailable = true;
+  UndoClick(s, ui);
+
+  // Rows are reversed where the old name is back and the new one gone (or, for kinds
+  // that keep names, where the destination copy is gone); the others were skipped.
+  nlohmann::json undone = nlohmann::json::array();
+  nlohmann::json skipped = nlohmann::json::array();
+  for (std::size_t i = 0; i < journal.ComboUndoOldName.size(); ++i) {
+    const std::string& oldName = journal.ComboUndoOldName[i];
+    const std::string& newName = journal.ComboUndoNewName[i];
+    bool reversed = s.actions.undoneRows.size() > i && s.actions.undoneRows[i];
+    nlohmann::json row = {{"old", NameJson(oldName)}, {"new", NameJson(newName)}};
+    (reversed ? undone : skipped).push_back(row);
+  }
+  out.object()["undone"] = undone;
+  out.object()["skipped"] = skipped;
+  out.Line(std::to_string(undone.size()) + " undone, " + std::to_string(skipped.size()) +
+           " skipped.");
+
+  file->used = true;
+  const Status written = WriteFileAtomic(journalPath, JournalToJson(*file));
+  if (!written) out.Line("The journal could not be marked used: " + written.error().Describe());
+
+  const ShownMessage* report = ui.ErrorReport();
+  out.object()["error"] = ErrorJson(report);
+  if (report != nullptr) {
+    out.Line(report->text);
+    return out.Finish(kExitFileOperation);
+  }
+  return out.Finish(kExitDone);
+}
+
+}  // namespace quillon::cli

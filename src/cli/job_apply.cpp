@@ -1,0 +1,108 @@
+// Builds the session from a job through the same core operations the windows use.
+#include <algorithm>
+
+#include "cli/job_file.h"
+#include "platform/text.h"
+#include "rename/criteria.h"
+#include "selection/file_selection.h"
+#include "session/action_kinds.h"
+#include "session/panel_dispatch.h"
+#include "session/work_folder.h"
+#include "ui/action_panel.h"
+
+namespace quillon::cli {
+namespace {
+
+// The action as confirmed on the Action panel.
+void ConfirmJobAction(Session& s, UserInterface& ui, const JobSpec& job) {
+  SessionState& st = s.state;
+  if (job.DestFolder) {
+    st.DestFolder = WithSeparator(*job.DestFolder);
+    st.DestFolderUpper = ToUpper(st.DestFolder);
+  }
+  st.ActionIndexPending = static_cast<std::int16_t>(ActionIndexOf(job.ActionName));
+  st.ReviewModePending = false;
+  st.OverwritePending = job.OverwriteConfirmed;
+  st.AttributeIndexPending = job.AttributeIndex;
+  st.PendingKeyword = "Action";
+  ApplyPanel(s, ui);
+}
+
+// The criteria record as the job gives it; the slots as the priority panel builds them.
+void SetJobCriteria(Session& s, const JobSpec& job) {
+  RenameState& r = s.rename;
+  r.criteria = job.criteria;
+  r.ComboPriority1st = job.priority[0];
+  r.ComboPriority2nd = job.priority[1];
+  r.ComboPriority3rd = job.priority[2];
+  r.criteria.PriorityCount =
+      static_cast<std::int16_t>((r.criteria.InsertOn ? 1 : 0) + (r.criteria.ReplaceOn ? 1 : 0) +
+                                (r.criteria.RemoveOn ? 1 : 0));
+  RecomputePriority(s);
+}
+
+// The selection: clicks for "Manual", the Selection panel's OK for a rule.
+bool SelectJobFiles(Session& s, UserInterface& ui, const JobSpec& job, std::string& error) {
+  SelectionState& sel = s.selection;
+  if (job.SelectionMode == "Manual") {
+    for (const std::string& name : job.Files) {
+      const auto found = std::find(sel.Files.begin(), sel.Files.end(), name);
+      if (found == sel.Files.end()) {
+        error = "job file: selection.Files: \"" + name + "\" is not a file of " + sel.Dir1Path;
+        return false;
+      }
+      sel.Selected[static_cast<std::size_t>(found - sel.Files.begin())] = true;
+    }
+    s.state.FileListClicked = true;
+    ApplyPanel(s, ui);
+    return true;
+  }
+  sel.EdSelectMax = job.MaxSelectLimit;
+  sel.EdSelectSkip = job.SelectSkip;
+  sel.EdSelectKeep = false;
+  sel.EdSelectNumFiles = job.SelectNumFiles;
+  sel.EdSelectString = job.SelectString;
+  sel.EdSelectCaseSensitive = job.SelectCaseSensitive;
+  sel.EdSelectExtension = job.SelectExtension;
+  const std::string& mode = job.SelectionMode;
+  sel.OptSelection = mode == "ByString" ? 2 : mode == "ByExtension" ? 3 : 1;
+  sel.OptSelectionNum = mode == "ByNumber" ? 1 : 0;
+  s.state.PendingKeyword = "Selection";
+  ApplyPanel(s, ui);
+  return true;
+}
+
+}  // namespace
+
+bool ApplyJob(Session& s, UserInterface& ui, const JobSpec& job, std::string& error) {
+  const std::string folder = job.folder.value_or(s.env.CurrentFolder());
+  if (!PointFolderList(s, folder)) {
+    error = "job file: folder: \"" + folder + "\" is not a folder";
+    return false;
+  }
+  if (job.DestFolder && !s.files.FolderExists(*job.DestFolder)) {
+    error = "job file: action.DestFolder: \"" + *job.DestFolder + "\" is not a folder";
+    return false;
+  }
+  NoteWorkFolder(s);
+  ReadFileList(s);
+  s.state.DestFolder = s.state.WorkFolder;
+  s.state.ActionDestFolder = s.state.WorkFolder;
+  s.state.DestFolderUpper = ToUpper(s.state.DestFolder);
+
+  Options& o = s.options;
+  o.InsertRigid = job.InsertRigid;
+  o.ReplaceRigid = job.ReplaceRigid;
+  o.RemoveRigid = job.RemoveRigid;
+  o.CharReplaceRigid = job.CharReplaceRigid;
+  o.CharRemoveRigid = job.CharRemoveRigid;
+  o.MaxSelectLimit = job.MaxSelectLimit;
+  // The batch front end writes a journal per run; it never asks about the last one.
+  o.NoUndoWarning = true;
+
+  if (job.ActionName != "Rename") ConfirmJobAction(s, ui, job);
+  SetJobCriteria(s, job);
+  return SelectJobFiles(s, ui, job, error);
+}
+
+}  // namespace quillon::cli

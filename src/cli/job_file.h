@@ -1,0 +1,52 @@
+#pragma once
+// The job file: what to select, which criteria, options and action. Every key is
+// optional and has the value the system starts with; anything unknown, mistyped or out
+// of range is an error that names the key.
+#include <nlohmann/json_fwd.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rename/rename_state.h"
+#include "session/session.h"
+#include "ui/user_interface.h"
+
+namespace quillon::cli {
+
+struct JobSpec {
+  std::optional<std::string> folder;
+
+  std::string SelectionMode = "Manual";
+  std::vector<std::string> Files;
+  std::int16_t SelectSkip = 0;
+  std::int16_t SelectNumFiles = 0;
+  std::string SelectString;
+  bool SelectCaseSensitive = false;
+  std::string SelectExtension;
+  std::int16_t MaxSelectLimit = 100;
+
+  RenameCriteria criteria;
+  std::vector<std::string> priority{"Insert", "Replace", "Remove"};
+
+  bool InsertRigid = true;
+  bool ReplaceRigid = true;
+  bool RemoveRigid = false;
+  bool CharReplaceRigid = false;
+  bool CharRemoveRigid = false;
+
+  std::string ActionName = "Rename";
+  std::optional<std::string> DestFolder;
+  bool OverwriteConfirmed = false;
+  std::int16_t AttributeIndex = 0;
+};
+
+// Reads a job from its JSON text; on failure returns nullopt with the message in error.
+std::optional<JobSpec> ParseJob(const std::string& text, std::string& error);
+
+// Builds the session as the windows would: the folder, the options, the action
+// confirmed on the Action panel, the criteria, then the selection (by clicks for
+// "Manual", through the Selection panel's OK for a rule). Returns false with the
+// job-file error in error (for example a listed file that is not in the folder).
+bool ApplyJob(Session& s, UserInterface& ui, const JobSpec& job, std::string& error);
+
+}  // namespace quillon::cli

@@ -1,0 +1,264 @@
+// quillon-cli end to end, on real temporary folders.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace quillon {
+namespace {
+
+using nlohmann::json;
+using testing::TempDir;
+
+struct CliResult {
+  int status = -1;
+  std::string out;
+  json parsed() const { return json::parse(out, nullptr, false); }
+};
+
+// Runs quillon-cli in `cwd` with the given arguments (already shell-safe).
+CliResult RunCli(const std::string& cwd, const std::string& arguments) {
+  const char* binary = std::getenv("QUILLON_CLI");
+  EXPECT_NE(binary, nullptr) << "QUILLON_CLI is not set";
+  const std::string command = "cd '" + cwd + "' && '" + std::string(binary ? binary : "") + "' " +
+                              arguments + " 2>/dev/null";
+  CliResult result;
+  FILE* pipe = popen(command.c_str(), "r");
+  char buffer[4096];
+  std::size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  CliTest() {
+    work = dir.folder("work");
+    dest = dir.folder("dest");
+  }
+  // Writes the job file and runs a command on it.
+  CliResult Job(const std::string& command, const json& job, const std::string& extra = "") {
+    dir.file("job.json", job.dump());
+    return RunCli(dir.path(), command + " job.json --json " + extra);
+  }
+  json RenameJob(const json& criteria) {
+    return {{"folder", work},
+            {"selection", {{"SelectionMode", "ByExtension"}, {"SelectExtension", "txt"}}},
+            {"criteria", criteria}};
+  }
+
+  TempDir dir;
+  std::string work, dest;
+};
+
+TEST_F(CliTest, VersionHelpAndUsage) {
+  EXPECT_EQ(RunCli(dir.path(), "--version").status, 0);
+  EXPECT_NE(RunCli(dir.path(), "--help").out.find("quillon-cli preview"), std::string::npos);
+  EXPECT_EQ(RunCli(dir.path(), "").status, 2);
+  EXPECT_EQ(RunCli(dir.path(), "frobnicate").status, 2);
+  EXPECT_EQ(RunCli(dir.path(), "preview").status, 2);
+  EXPECT_EQ(RunCli(dir.path(), "undo --unselect-conflicts").status, 2);
+}
+
+TEST_F(CliTest, ABadJobFileIsRefusedNamingTheKey) {
+  dir.file("work/a.txt");
+  struct Row {
+    const char* name;
+    std::string text;
+    std::string key;  // must appear in the message
+  } rows[] = {
+      {"not_json", "{", "not valid JSON"},
+      {"not_an_object", "[1]", "JSON object"},
+      {"unknown_top_key", R"({"colour": 1})", "colour"},
+      {"unknown_nested_key", R"({"criteria": {"InsertWhere": 1}})", "criteria.InsertWhere"},
+      {"wrong_type", R"({"selection": {"SelectSkip": "two"}})", "selection.SelectSkip"},
+      {"out_of_range", R"({"selection": {"MaxSelectLimit": 40000}})", "selection.MaxSelectLimit"},
+      {"bad_keyword", R"({"criteria": {"InsertPlace": "Somewhere"}})", "criteria.InsertPlace"},
+      {"bad_name_chars",
+       R"({"criteria": {"InsertPlace": "InsertAfterNumChars", "InsertText": "a#b"}})",
+       "criteria.InsertText"},
+      {"extension_with_dot", R"({"criteria": {"ExtText": ".jpg"}})", "criteria.ExtText"},
+      {"anchor_of_other_place",
+       R"({"criteria": {"InsertPlace": "InsertAfterNumChars", "InsertBeforeNum": 2}})",
+       "criteria.InsertBeforeNum"},
+      {"priority_not_a_permutation",
+       R"({"criteria": {"Priority": ["Insert", "Insert", "Remove"]}})", "criteria.Priority"},
+      {"missing_destination", R"({"action": {"ActionName": "Copy"}})", "action.DestFolder"},
+      {"attribute_needed", R"({"action": {"ActionName": "Set Attribute"}})",
+       "action.AttributeIndex"},
+      {"missing_folder", R"({"folder": "/no/such/folder"})", "folder"},
+      {"file_not_in_folder", R"({"selection": {"SelectionMode": "Manual", "Files": ["zzz.txt"]}})",
+       "selection.Files"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    dir.file("job.json", row.text);
+    const bool ownFolder = row.text.find("\"folder\"") != std::string::npos;
+    const CliResult result = RunCli(
+        dir.path(), "preview job.json --json" + (ownFolder ? "" : " --folder '" + work + "'"));
+    EXPECT_EQ(result.status, 2);
+    const json out = result.parsed();
+    ASSERT_TRUE(out.contains("error")) << result.out;
+    EXPECT_NE(out["error"]["message"].get<std::string>().find(row.key), std::string::npos)
+        << out["error"]["message"];
+  }
+  EXPECT_EQ(dir.names(), (std::vector<std::string>{"dest", "job.json", "work"}));
+}
+
+TEST_F(CliTest, PreviewListsTheNewNamesAndTouchesNothing) {
+  dir.file("work/IMG 1.txt");
+  dir.file("work/IMG 2.txt");
+  dir.file("work/keep.jpg");
+  const CliResult result =
+      Job("preview", RenameJob({{"SpaceOn", true}, {"SpaceWith", "_"}, {"ExtText", "md"}}));
+  ASSERT_EQ(result.status, 0) << result.out;
+  const json out = result.parsed();
+  EXPECT_EQ(out["command"], "preview");
+  EXPECT_EQ(out["action"], "Rename");
+  EXPECT_EQ(out["folder"], work + "/");
+  ASSERT_EQ(out["rows"].size(), 2u);
+  EXPECT_EQ(out["rows"][0],
+            (json{{"index", 0}, {"old", "IMG 1.txt"}, {"new", "IMG_1.md"}, {"status", "OK"}}));
+  EXPECT_EQ(out["report"], "");
+  EXPECT_EQ(out["jobReady"], true);
+  EXPECT_TRUE(dir.exists("work/IMG 1.txt"));
+  EXPECT_FALSE(dir.exists("work/IMG_1.md"));
+}
+
+TEST_F(CliTest, PreviewReportsConflictsWithExitOne) {
+  dir.file("work/a.txt");
+  dir.file("work/b.txt");
+  const CliResult result = Job("preview", RenameJob({{"ReplacePlace", "ReplaceAString"},
+                                                     {"ReplaceString", "b"},
+                                                     {"ReplaceWith", "a"}}));
+  EXPECT_EQ(result.status, 1) << result.out;
+  const json out = result.parsed();
+  EXPECT_EQ(out["counters"]["ConflictNewName"], 1);
+  EXPECT_EQ(out["counters"]["ImpossibleTotal"], 1);
+  EXPECT_EQ(out["rows"][0]["status"], "#$#");
+  EXPECT_EQ(out["report"].get<std::string>().rfind("Total 1 conflicting file found.\r\n\r\n", 0),
+            0u);
+  EXPECT_EQ(out["jobReady"], false);
+}
+
+TEST_F(CliTest, RunThenUndoRestoresEveryName) {
+  dir.file("work/one.txt", "1");
+  dir.file("work/two.txt", "2");
+  const json job = RenameJob({{"InsertPlace", "InsertBeforeNumChars"}, {"InsertText", "-x"}});
+  const CliResult run = Job("run", job, "--journal '" + (dir / "j.json") + "'");
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(run.parsed()["done"].size(), 2u);
+  EXPECT_EQ(run.parsed()["error"], nullptr);
+  EXPECT_EQ(dir.read("work/one-x.txt"), "1");
+  EXPECT_FALSE(dir.exists("work/one.txt"));
+
+  const CliResult undo = RunCli(dir.path(), "undo --json --journal '" + (dir / "j.json") + "'");
+  ASSERT_EQ(undo.status, 0) << undo.out;
+  EXPECT_EQ(undo.parsed()["undone"].size(), 2u);
+  EXPECT_EQ(dir.read("work/one.txt"), "1");
+  EXPECT_EQ(dir.read("work/two.txt"), "2");
+
+  const CliResult again = RunCli(dir.path(), "undo --json --journal '" + (dir / "j.json") + "'");
+  EXPECT_EQ(again.status, 4);
+  EXPECT_EQ(again.parsed()["refused"]["key"], "MessageNothingToUndo");
+}
+
+TEST_F(CliTest, TheDefaultJournalLivesInTheDataFolder) {
+  dir.file("work/a.txt");
+  ASSERT_EQ(Job("run", RenameJob({{"ExtText", "log"}})).status, 0);
+  EXPECT_TRUE(dir.exists("Quillon/journal.json"));
+  EXPECT_EQ(RunCli(dir.path(), "undo").status, 0);
+  EXPECT_TRUE(dir.exists("work/a.txt"));
+}
+
+TEST_F(CliTest, RunWithConflictsTouchesNothingUnlessAskedToUnselect) {
+  dir.file("work/a.txt");
+  dir.file("work/b.txt");
+  dir.file("work/c.txt");
+  // a.txt and b.txt both become a.md: the first of them is marked.
+  json job = RenameJob({{"ReplacePlace", "ReplaceAString"},
+                        {"ReplaceString", "b"},
+                        {"ReplaceWith", "a"},
+                        {"ExtText", "md"}});
+  job["options"] = {{"ReplaceRigid", false}};
+  EXPECT_EQ(Job("run", job).status, 1);
+  EXPECT_EQ(dir.names(), (std::vector<std::string>{"dest", "job.json", "work"}));
+  const CliResult run = Job("run", job, "--unselect-conflicts");
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(dir.exists("work/a.txt"));  // the marked file stayed as it was
+  EXPECT_TRUE(dir.exists("work/a.md"));
+  EXPECT_TRUE(dir.exists("work/c.md"));
+  EXPECT_FALSE(dir.exists("work/b.txt"));
+}
+
+TEST_F(CliTest, RefusalsExitWithFour) {
+  dir.file("work/a.txt");
+  dir.file("work/b.txt");
+  struct Row {
+    const char* name;
+    json job;
+    std::string key;
+  } rows[] = {
+      {"nothing_selected",
+       {{"folder", work},
+        {"selection", {{"SelectionMode", "ByExtension"}, {"SelectExtension", "png"}}},
+        {"criteria", {{"ExtText", "x"}}}},
+       "MessageNoFileSelected"},
+      {"no_criterion", RenameJob(json::object()), "MessageNoRenameCriteria"},
+      {"replace_whole_name_for_many",
+       RenameJob({{"ReplacePlace", "ReplaceFileName"}, {"ReplaceWith", "new"}}),
+       "MessageReplaceMultiName"},
+      {"copy_into_the_same_folder",
+       {{"folder", work},
+        {"selection", {{"SelectionMode", "All"}}},
+        {"action", {{"ActionName", "Copy"}, {"DestFolder", work}}}},
+       "MessageSourceDestSame"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const CliResult result = Job("run", row.job);
+    EXPECT_EQ(result.status, 4) << result.out;
+    EXPECT_EQ(result.parsed()["refused"]["key"], row.key);
+  }
+  EXPECT_TRUE(dir.exists("work/a.txt"));
+  EXPECT_TRUE(dir.exists("work/b.txt"));
+}
+
+TEST_F(CliTest, AFailedOperationExitsWithThreeAndTheJournalUndoesWhatWasDone) {
+  dir.file("work/a.txt");
+  dir.file("work/c.txt");
+  dir.folder("work/c.md");  // a folder in the way: not in the file list, so no conflict
+  const CliResult run = Job("run", RenameJob({{"ExtText", "md"}}));
+  ASSERT_EQ(run.status, 3) << run.out;
+  EXPECT_EQ(run.parsed()["error"]["tag"], "Bug-Quillon-ActionDoRename");
+  EXPECT_TRUE(dir.exists("work/a.md"));
+  EXPECT_EQ(RunCli(dir.path(), "undo").status, 0);
+  EXPECT_TRUE(dir.exists("work/a.txt"));
+  EXPECT_TRUE(dir.exists("work/c.txt"));
+}
+
+TEST_F(CliTest, CopyAndMoveToADestination) {
+  dir.file("work/a.txt", "A");
+  dir.file("work/b.txt", "B");
+  const json copy = {{"folder", work},
+                     {"selection", {{"SelectionMode", "Manual"}, {"Files", {"a.txt"}}}},
+                     {"action", {{"ActionName", "Copy"}, {"DestFolder", dest}}}};
+  ASSERT_EQ(Job("run", copy).status, 0);
+  EXPECT_EQ(dir.read("dest/a.txt"), "A");
+  EXPECT_EQ(dir.read("work/a.txt"), "A");
+  // A second copy conflicts with the first unless overwriting is confirmed.
+  EXPECT_EQ(Job("run", copy).status, 1);
+  json overwrite = copy;
+  overwrite["action"]["OverwriteConfirmed"] = true;
+  EXPECT_EQ(Job("run", overwrite).status, 0);
+}
+
+}  // namespace
+}  // namespace quillon
