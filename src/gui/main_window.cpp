@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -8,11 +9,13 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "actions/job_bar.h"
 #include "gui/action_frame.h"
 #include "gui/caption_button.h"
 #include "gui/file_list_model.h"
@@ -180,6 +183,15 @@ QWidget* MainWindow::BuildJobBar() {
   layout->addWidget(
       Keep(NamedButton(QStringLiteral("ImageReject"), QStringLiteral("Cancel"), bar)));
   layout->addWidget(Keep(NamedButton(QStringLiteral("ImageUndo"), QStringLiteral("Undo"), bar)));
+  progress_ = new QProgressBar(bar);
+  progress_->setObjectName(QStringLiteral("ProgressJob"));
+  progress_->setFormat(QStringLiteral("%v of %m files"));
+  progress_->hide();
+  layout->addWidget(progress_);
+  OnClick("ImagePreview", &PreviewClick);
+  OnClick("ImageJob", &JobClick);
+  OnClick("ImageReject", &RejectClick);
+  OnClick("ImageUndo", &UndoClick);
   connect(qobject_cast<QPushButton*>(Control("ImageResetAll")), &QPushButton::clicked, this,
           [this] {
             if (s_.state.ResultShown) return;
@@ -332,6 +344,7 @@ void MainWindow::RenderWorkArea() {
   if (panel == frameAction_) frameAction_->Render();
   list1_->clear();
   for (const std::string& name : s_.selection.List1) list1_->addItem(Q(name));
+  Label("LabelListFile")->setText(Q(ListFileCaption(s_)));
 
   const bool infoShown = st.SideFrame == "InfoFrame";
   Control("FrameInfo")->setVisible(infoShown);
@@ -345,7 +358,7 @@ void MainWindow::RenderStatus() {
   Label("LabelSelectionInfo")->setText(Q(sel.LabelSelectionInfo));
   Label("LabelActionType")->setText(Q(st.LabelActionType));
   Label("LabelActionFolderName")->setText(Q(st.LabelActionFolderName));
-  Label("LabelReviewMode")->setText(st.ReviewMode ? QStringLiteral("Review Mode") : QString());
+  Label("LabelReviewMode")->setText(Q(ReviewModeCaption(s_)));
   Label("LabelPreview")->setText(Q(st.LabelPreview));
   Label("LabelJob")->setText(Q(st.LabelJob));
   Label("LabelSelectFile")->setText(Q(SelectFileCaption(s_)));
@@ -428,6 +441,15 @@ void MainWindow::RenderFolderList() {
     dir1_->addItem(item);
     if (entry.current) dir1_->setCurrentItem(item);
   }
+}
+
+void MainWindow::RenderProgress(int done, int total) {
+  progress_->setVisible(done < total);
+  progress_->setMaximum(std::max(total, 1));
+  progress_->setValue(done);
+  // Paint and stay responsive to the window system; the controls are disabled while the
+  // job runs, and a close is refused.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::RenderFileList() {

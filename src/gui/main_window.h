@@ -19,6 +19,7 @@ class QLabel;
 class QListView;
 class QListWidget;
 class QListWidgetItem;
+class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 
@@ -37,6 +38,8 @@ class MainWindow : public QMainWindow {
   // Reads the drive, folder and file lists again from the session.
   void RenderFolderList();
   void RenderFileList();
+  // A long job's progress; keeps the window painting meanwhile.
+  void RenderProgress(int done, int total);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -79,6 +82,7 @@ class MainWindow : public QMainWindow {
   QListView* file1_ = nullptr;
   FileListModel* file1Model_ = nullptr;
   QListWidget* list1_ = nullptr;
+  QProgressBar* progress_ = nullptr;
   QStackedWidget* workArea_ = nullptr;
   SelectionFrame* frameSelection_ = nullptr;
   ActionFrame* frameAction_ = nullptr;

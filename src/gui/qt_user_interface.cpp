@@ -26,6 +26,10 @@ void QtUserInterface::RefreshFolderList() {
   if (window_ != nullptr) window_->RenderFolderList();
 }
 
+void QtUserInterface::ShowProgress(int done, int total) {
+  if (window_ != nullptr) window_->RenderProgress(done, total);
+}
+
 void QtUserInterface::RefreshFileList() {
   if (window_ != nullptr) window_->RenderFileList();
 }

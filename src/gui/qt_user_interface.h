@@ -21,6 +21,7 @@ class QtUserInterface : public UserInterface {
   MessageReply OpenMessageWindow(const MessageWindowContent& content) override;
   void RefreshFolderList() override;
   void RefreshFileList() override;
+  void ShowProgress(int done, int total) override;
 
   // The messages answered without a window, oldest first.
   const std::vector<MessageWindowContent>& autoAnswered() const { return autoAnswered_; }
