@@ -10,6 +10,7 @@
 #include "../tests/support/null_file_services.h"
 #include "actions/conflicts.h"
 #include "actions/job_bar.h"
+#include "all_criteria.h"
 #include "platform/environment.h"
 #include "session/session.h"
 
@@ -35,42 +36,7 @@ std::string SampleName(int i) {
   return "IMG " + number + " holiday-beach " + kPlaces[i % 4] + (i % 3 == 0 ? ".jpg" : ".png");
 }
 
-RenameCriteria AllCriteriaOn() {
-  RenameCriteria c;
-  c.ExtOn = true;
-  c.ExtText = "jpeg";
-  c.CaseOn = true;
-  c.CaseScope = "FirstLetterOfWords";
-  c.CaseChange = "Upper Case";
-  c.SpaceOn = true;
-  c.SpaceWith = "_";
-  c.HandleOn = true;
-  c.HandleThis = "-";
-  c.HandleWith = "~";
-  c.SavedHandleMode = kHandleReplaceWith;
-  c.InsertOn = true;
-  c.InsertPlace = "InsertAfterNumChars";
-  c.InsertText = "x";
-  c.InsertAfterNum = 3;
-  c.ReplaceOn = true;
-  c.ReplacePlace = "ReplaceAString";
-  c.ReplaceWith = "Photo";
-  c.ReplaceString = "IMG";
-  c.RemoveOn = true;
-  c.RemovePlace = "RemoveCharBeforeNumChars";
-  c.RemoveNumChars = 2;
-  c.RemoveBeforeNum = 1;
-  c.AutoOn = true;
-  c.AutoKind = "Number";
-  c.AutoPlace = "AutoBeforeNumChars";
-  c.AutoStartNumber = 1;
-  c.AutoZeroFill = 2;
-  c.PriorityCount = 3;
-  c.PrioritySlot1 = "Remove";
-  c.PrioritySlot2 = "Insert";
-  c.PrioritySlot3 = "Replace";
-  return c;
-}
+using bench::AllCriteriaOn;
 
 // `count` selected files plus 1,000 unselected ones in the file list, the store freshly
 // split, "Rename And Copy" to another folder.

@@ -7,10 +7,11 @@
 #include <new>
 #include <string>
 
-#include "support/null_file_services.h"
+#include "all_criteria.h"
 #include "platform/environment.h"
 #include "rename/engine.h"
 #include "session/session.h"
+#include "support/null_file_services.h"
 
 namespace {
 
@@ -60,42 +61,7 @@ void FillStore(SelectionStore& st, int count, bool nonAscii) {
   }
 }
 
-RenameCriteria AllCriteriaOn() {
-  RenameCriteria c;
-  c.ExtOn = true;
-  c.ExtText = "jpeg";
-  c.CaseOn = true;
-  c.CaseScope = "FirstLetterOfWords";
-  c.CaseChange = "Upper Case";
-  c.SpaceOn = true;
-  c.SpaceWith = "_";
-  c.HandleOn = true;
-  c.HandleThis = "-";
-  c.HandleWith = "~";
-  c.SavedHandleMode = kHandleReplaceWith;
-  c.InsertOn = true;
-  c.InsertPlace = "InsertAfterNumChars";
-  c.InsertText = "x";
-  c.InsertAfterNum = 3;
-  c.ReplaceOn = true;
-  c.ReplacePlace = "ReplaceAString";
-  c.ReplaceWith = "Photo";
-  c.ReplaceString = "IMG";
-  c.RemoveOn = true;
-  c.RemovePlace = "RemoveCharBeforeNumChars";
-  c.RemoveNumChars = 2;
-  c.RemoveBeforeNum = 1;
-  c.AutoOn = true;
-  c.AutoKind = "Number";
-  c.AutoPlace = "AutoBeforeNumChars";
-  c.AutoStartNumber = 1;
-  c.AutoZeroFill = 2;
-  c.PriorityCount = 3;
-  c.PrioritySlot1 = "Remove";
-  c.PrioritySlot2 = "Insert";
-  c.PrioritySlot3 = "Replace";
-  return c;
-}
+using bench::AllCriteriaOn;
 
 void RunAllCriteria(benchmark::State& state, bool nonAscii) {
   testing::NullFileServices files;
