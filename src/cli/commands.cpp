@@ -76,9 +76,16 @@ std::optional<int> Refusal(Output& out, const Session& s, const CliUi& ui) {
   return std::nullopt;
 }
 
-nlohmann::json ErrorJson(const ShownMessage* report) {
-  if (report == nullptr) return nullptr;
-  return {{"tag", report->key}, {"text", report->text}};
+// The end of a run or undo: the error report of a failed file operation, if any.
+int FinishWithErrorReport(Output& out, const CliUi& ui) {
+  const ShownMessage* report = ui.ErrorReport();
+  if (report == nullptr) {
+    out.object()["error"] = nullptr;
+    return out.Finish(kExitDone);
+  }
+  out.object()["error"] = {{"tag", report->key}, {"text", report->text}};
+  out.Line(report->text);
+  return out.Finish(kExitFileOperation);
 }
 
 }  // namespace
@@ -145,13 +152,7 @@ int PreviewOrRun(const Arguments& args) {
   out.object()["journal"] = written ? nlohmann::json(journalPath) : nlohmann::json(nullptr);
   if (!written) out.Line("The undo journal could not be written: " + written.error().Describe());
 
-  const ShownMessage* report = ui.ErrorReport();
-  out.object()["error"] = ErrorJson(report);
-  if (report != nullptr) {
-    out.Line(report->text);
-    return out.Finish(kExitFileOperation);
-  }
-  return out.Finish(kExitDone);
+  return FinishWithErrorReport(out, ui);
 }
 
 int Undo(const Arguments& args) {
@@ -201,13 +202,7 @@ int Undo(const Arguments& args) {
   const Status written = WriteFileAtomic(journalPath, JournalToJson(*file));
   if (!written) out.Line("The journal could not be marked used: " + written.error().Describe());
 
-  const ShownMessage* report = ui.ErrorReport();
-  out.object()["error"] = ErrorJson(report);
-  if (report != nullptr) {
-    out.Line(report->text);
-    return out.Finish(kExitFileOperation);
-  }
-  return out.Finish(kExitDone);
+  return FinishWithErrorReport(out, ui);
 }
 
 }  // namespace quillon::cli

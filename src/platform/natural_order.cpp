@@ -21,37 +21,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Decodes the code point at s[i] (an invalid byte becomes U+DC00 + byte); returns its length.
-std::size_t DecodeAt(std::string_view s, std::size_t i, char32_t& out) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  if (b0 < 0x80) {
-    out = b0;
-    return 1;
-  }
-  std::size_t len = 0;
-  char32_t cp = 0;
-  char32_t min = 0;
-  if ((b0 & 0xE0) == 0xC0) {
-    len = 2, cp = b0 & 0x1F, min = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    len = 3, cp = b0 & 0x0F, min = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, cp = b0 & 0x07, min = 0x10000;
-  }
-  bool valid = len != 0 && i + len <= s.size();
-  for (std::size_t k = 1; valid && k < len; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    valid = (b & 0xC0) == 0x80;
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  if (!valid || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-    out = kEscapeBase + b0;
-    return 1;
-  }
-  out = cp;
-  return len;
-}
-
 char32_t Fold(char32_t c) {
   if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
   return SimpleLower(c);
@@ -103,15 +72,15 @@ int CompareElements(std::string_view a, std::string_view b) {
     char32_t ca = 0;
     char32_t cb = 0;
     if (da) {
-      DecodeAt(b, j, cb);
+      DecodeUtf8At(b, j, cb);
       return Fold(cb) < U'0' ? 1 : -1;
     }
     if (db) {
-      DecodeAt(a, i, ca);
+      DecodeUtf8At(a, i, ca);
       return Fold(ca) < U'0' ? -1 : 1;
     }
-    i += DecodeAt(a, i, ca);
-    j += DecodeAt(b, j, cb);
+    i += DecodeUtf8At(a, i, ca);
+    j += DecodeUtf8At(b, j, cb);
     ca = Fold(ca);
     cb = Fold(cb);
     if (ca != cb) return ca < cb ? -1 : 1;
@@ -171,7 +140,7 @@ std::string NaturalSortKey(std::string_view name) {
       continue;
     }
     char32_t c = 0;
-    i += DecodeAt(name, i, c);
+    i += DecodeUtf8At(name, i, c);
     AppendCodePoint(key, Fold(c));
   }
   key.push_back('\0');

@@ -40,19 +40,20 @@ std::size_t ValidSequence(std::string_view bytes, std::size_t i, char32_t& out) 
 
 }  // namespace
 
+std::size_t DecodeUtf8At(std::string_view bytes, std::size_t i, char32_t& out) {
+  const std::size_t len = ValidSequence(bytes, i, out);
+  if (len != 0) return len;
+  out = kEscapeBase + static_cast<unsigned char>(bytes[i]);
+  return 1;
+}
+
 std::u32string DecodeUtf8(std::string_view bytes) {
   std::u32string out;
   out.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size();) {
     char32_t cp;
-    const std::size_t len = ValidSequence(bytes, i, cp);
-    if (len == 0) {
-      out.push_back(kEscapeBase + static_cast<unsigned char>(bytes[i]));
-      ++i;
-    } else {
-      out.push_back(cp);
-      i += len;
-    }
+    i += DecodeUtf8At(bytes, i, cp);
+    out.push_back(cp);
   }
   return out;
 }
@@ -117,8 +118,7 @@ std::size_t CodePointCount(std::string_view bytes) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < bytes.size(); ++count) {
     char32_t cp;
-    const std::size_t len = ValidSequence(bytes, i, cp);
-    i += len == 0 ? 1 : len;
+    i += DecodeUtf8At(bytes, i, cp);
   }
   return count;
 }

@@ -9,6 +9,10 @@ namespace quillon {
 // Decodes UTF-8 bytes to code points; invalid bytes become U+DC80 + byte.
 std::u32string DecodeUtf8(std::string_view bytes);
 
+// Decodes the code point at bytes[i] (an invalid byte becomes U+DC80 + byte) and returns
+// how many bytes it took.
+std::size_t DecodeUtf8At(std::string_view bytes, std::size_t i, char32_t& out);
+
 // Encodes code points to UTF-8; U+DC80..U+DCFF become the single byte they stand for.
 std::string EncodeUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t c);

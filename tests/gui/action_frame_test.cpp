@@ -8,42 +8,15 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "gui/startup_windows.h"
-#include "platform/posix_file_services.h"
-#include "support/fake_environment.h"
-#include "support/temp_dir.h"
+#include "window_fixture.h"
 
 namespace quillon::gui {
 namespace {
 
-using testing::FakeEnvironment;
-using testing::TempDir;
-
-class ActionFrameTest : public ::testing::Test {
+class ActionFrameTest : public WindowTest {
  protected:
-  ActionFrameTest() : session(files, env), ui(/*autoAnswer=*/true), windows(session, ui) {
-    env.currentFolder = dir.folder("start");
-    env.windowsFolder = dir.folder("usr");
-    dir.folder("start/Quillon");
-    EXPECT_EQ(Main(session, ui, windows), StartResult::Running);
-    w = windows.window();
-  }
-  QWidget* Find(const char* name) { return w->findChild<QWidget*>(QString::fromLatin1(name)); }
-  void Click(const char* name) {
-    QCoreApplication::processEvents();  // lay out a panel that has just been shown
-    auto* button = qobject_cast<QAbstractButton*>(Find(name));
-    // Option buttons react on their mark and caption, at the left.
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-  }
+  ActionFrameTest() { Start(); }
   QString Text(const char* name) { return qobject_cast<QLabel*>(Find(name))->text(); }
-
-  TempDir dir;
-  PosixFileServices files;
-  FakeEnvironment env;
-  Session session;
-  QtUserInterface ui;
-  QtStartupWindows windows;
-  MainWindow* w = nullptr;
 };
 
 TEST_F(ActionFrameTest, ConfirmingDeleteChangesTheJobButtonAndTheStatus) {

@@ -8,36 +8,23 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/startup_windows.h"
-#include "platform/posix_file_services.h"
-#include "support/fake_environment.h"
-#include "support/temp_dir.h"
 #include "ui/action_panel.h"
+#include "window_fixture.h"
 
 namespace quillon::gui {
 namespace {
 
-using testing::FakeEnvironment;
-using testing::TempDir;
-
-class JobBarTest : public ::testing::Test {
+class JobBarTest : public WindowTest {
  protected:
-  JobBarTest() : session(files, env), ui(/*autoAnswer=*/true), windows(session, ui) {
-    env.currentFolder = dir.folder("start");
-    env.windowsFolder = dir.folder("usr");
-    dir.folder("start/Quillon");
+  JobBarTest() {
     dir.folder("dest");
     for (const char* name : {"a.txt", "b.txt", "c.txt"})
       dir.file(std::string("start/") + name, name);
-    EXPECT_EQ(Main(session, ui, windows), StartResult::Running);
-    w = windows.window();
+    Start();
   }
-  QWidget* Find(const char* name) { return w->findChild<QWidget*>(QString::fromLatin1(name)); }
-  void Click(const char* name) {
-    QCoreApplication::processEvents();
-    auto* button = qobject_cast<QAbstractButton*>(Find(name));
-    ASSERT_TRUE(button->isEnabled()) << name;
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+  void ClickEnabled(const char* name) {
+    ASSERT_TRUE(Find(name)->isEnabled()) << name;
+    Click(name);
   }
   void ClickFile(int row) {
     auto* file1 = qobject_cast<QListView*>(Find("File1"));
@@ -45,17 +32,9 @@ class JobBarTest : public ::testing::Test {
                       file1->visualRect(file1->model()->index(row, 0)).center());
   }
   void ChooseAction(const char* option) {
-    Click("ImageAction");
-    Click(option);
+    ClickEnabled("ImageAction");
+    ClickEnabled(option);
   }
-
-  TempDir dir;
-  PosixFileServices files;
-  FakeEnvironment env;
-  Session session;
-  QtUserInterface ui;
-  QtStartupWindows windows;
-  MainWindow* w = nullptr;
 };
 
 TEST_F(JobBarTest, CopyIsFinalizedRunAndUndone) {
@@ -63,23 +42,23 @@ TEST_F(JobBarTest, CopyIsFinalizedRunAndUndone) {
   ClickFile(2);
   ChooseAction("OptionAction4");
   SetDestinationFolder(session, ui, dir / "dest");
-  Click("ImageActionOK");
+  ClickEnabled("ImageActionOK");
   EXPECT_EQ(qobject_cast<QLabel*>(Find("LabelPreview"))->text(), QStringLiteral("Finalize"));
-  Click("ImagePreview");
+  ClickEnabled("ImagePreview");
   ASSERT_TRUE(session.state.JobReady);
   EXPECT_EQ(qobject_cast<QListWidget*>(Find("List1"))->count(), 2);
   EXPECT_EQ(qobject_cast<QLabel*>(Find("LabelListFile"))->text(),
             QStringLiteral("Files to be Copied"));
   EXPECT_FALSE(Find("Dir1")->isEnabled());
 
-  Click("ImageJob");
+  ClickEnabled("ImageJob");
   EXPECT_EQ(dir.read("dest/a.txt"), "a.txt");
   EXPECT_EQ(dir.read("dest/c.txt"), "c.txt");
   EXPECT_FALSE(dir.exists("dest/b.txt"));
   EXPECT_FALSE(Find("ProgressJob")->isVisible());
   EXPECT_TRUE(Find("Dir1")->isEnabled());
 
-  Click("ImageUndo");
+  ClickEnabled("ImageUndo");
   EXPECT_FALSE(dir.exists("dest/a.txt"));
   EXPECT_TRUE(dir.exists("start/a.txt"));
   EXPECT_EQ(qobject_cast<QLabel*>(Find("LabelReviewMode"))->text(),
@@ -90,17 +69,17 @@ TEST_F(JobBarTest, CopyIsFinalizedRunAndUndone) {
 TEST_F(JobBarTest, DeleteIsReadyAtOnceAndCancelDisarmsIt) {
   ClickFile(1);
   ChooseAction("OptionAction6");
-  Click("ImageActionOK");
+  ClickEnabled("ImageActionOK");
   ASSERT_TRUE(Find("ImageJob")->isEnabled());
-  Click("ImageReject");
+  ClickEnabled("ImageReject");
   EXPECT_EQ(session.state.ActionName, "Rename");
   EXPECT_FALSE(session.state.SelectionMade);
   EXPECT_TRUE(dir.exists("start/b.txt"));
 
   ClickFile(1);
   ChooseAction("OptionAction6");
-  Click("ImageActionOK");
-  Click("ImageJob");
+  ClickEnabled("ImageActionOK");
+  ClickEnabled("ImageJob");
   EXPECT_FALSE(dir.exists("start/b.txt"));
   EXPECT_TRUE(dir.exists("start/a.txt"));
   EXPECT_EQ(session.state.ActionName, "Rename");  // everything reset after a deletion
@@ -111,9 +90,9 @@ TEST_F(JobBarTest, ReviewModeRefusesTheJob) {
   ChooseAction("OptionAction6");
   QTest::mouseClick(qobject_cast<QAbstractButton*>(Find("CheckActionMode")), Qt::LeftButton, {},
                     QPoint(6, 6));
-  Click("ImageActionOK");
+  ClickEnabled("ImageActionOK");
   EXPECT_EQ(qobject_cast<QLabel*>(Find("LabelReviewMode"))->text(), QStringLiteral("Review Mode"));
-  Click("ImageJob");
+  ClickEnabled("ImageJob");
   EXPECT_TRUE(dir.exists("start/a.txt"));
   ASSERT_FALSE(ui.autoAnswered().empty());
   EXPECT_EQ(ui.autoAnswered().back().text.rfind("You are running the Program in Review Mode.", 0),

@@ -11,28 +11,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/startup_windows.h"
-#include "platform/posix_file_services.h"
-#include "support/fake_environment.h"
-#include "support/temp_dir.h"
+#include "window_fixture.h"
 
 namespace quillon::gui {
 namespace {
 
-using testing::FakeEnvironment;
-using testing::TempDir;
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTest {
  protected:
-  MainWindowTest() : session(files, env), ui(/*autoAnswer=*/true), windows(session, ui) {
-    env.currentFolder = dir.folder("start");
-    env.windowsFolder = dir.folder("usr");
-  }
-
-  MainWindow& Start() {
-    EXPECT_EQ(Main(session, ui, windows), StartResult::Running);
-    return *windows.window();
-  }
+  // Each test starts the program as on its first use.
+  MainWindow& Start() { return WindowTest::Start(/*firstUse=*/true); }
 
   std::vector<std::string> File1Names(MainWindow& w) {
     auto* model = w.findChild<QListView*>(QStringLiteral("File1"))->model();
@@ -42,13 +29,6 @@ class MainWindowTest : public ::testing::Test {
     }
     return names;
   }
-
-  TempDir dir;
-  PosixFileServices files;
-  FakeEnvironment env;
-  Session session;
-  QtUserInterface ui;
-  QtStartupWindows windows;
 };
 
 TEST_F(MainWindowTest, ShowsEveryControlByName) {

@@ -9,37 +9,26 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "gui/startup_windows.h"
-#include "platform/posix_file_services.h"
-#include "support/fake_environment.h"
-#include "support/temp_dir.h"
+#include "window_fixture.h"
 
 namespace quillon::gui {
 namespace {
 
-using testing::FakeEnvironment;
-using testing::TempDir;
-
-class SelectionFrameTest : public ::testing::Test {
+class SelectionFrameTest : public WindowTest {
  protected:
-  SelectionFrameTest() : session(files, env), ui(/*autoAnswer=*/true), windows(session, ui) {
-    env.currentFolder = dir.folder("start");
-    env.windowsFolder = dir.folder("usr");
-    dir.folder("start/Quillon");  // not the first use: no introduction message
+  SelectionFrameTest() {
     for (const char* name : {"a.txt", "b.jpg", "c.TXT", "d.png", "e.txt"}) {
       dir.file(std::string("start/") + name);
     }
-    EXPECT_EQ(Main(session, ui, windows), StartResult::Running);
-    w = windows.window();
+    Start();
   }
 
   template <typename T>
   T* Find(const char* name) {
-    T* widget = w->findChild<T*>(QString::fromLatin1(name));
+    T* widget = qobject_cast<T*>(WindowTest::Find(name));
     EXPECT_NE(widget, nullptr) << name;
     return widget;
   }
-  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
   std::vector<int> HighlightedRows() {
     std::vector<int> rows;
     for (const QModelIndex& index : Find<QListView>("File1")->selectionModel()->selectedRows()) {
@@ -48,14 +37,6 @@ class SelectionFrameTest : public ::testing::Test {
     std::sort(rows.begin(), rows.end());
     return rows;
   }
-
-  TempDir dir;
-  PosixFileServices files;
-  FakeEnvironment env;
-  Session session;
-  QtUserInterface ui;
-  QtStartupWindows windows;
-  MainWindow* w = nullptr;
 };
 
 TEST_F(SelectionFrameTest, AnExtensionRuleSelectsItsFilesInFile1) {
