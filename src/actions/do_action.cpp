@@ -51,6 +51,9 @@ void StartJournal(Session& s) {
   j.TextUndoMoveDir = ShownPath(st.DestFolder);
   j.TextUndoWorkPath = st.WorkFolder;
   j.TextUndoMovePath = st.DestFolder;
+  // At most one row per selected file.
+  j.ComboUndoOldName.reserve(s.selection.store.size());
+  j.ComboUndoNewName.reserve(s.selection.store.size());
 }
 
 void DoAction(Session& s, UserInterface& ui) {

@@ -52,9 +52,10 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t e
   const SelectionStore& store = s.selection.store;
   const std::size_t rows = store.size();
   Progress progress(ui, rows, every);
+  std::string oldPath;
   for (std::size_t i = 0; i < rows; ++i) {
     const std::string& oldName = store.ComboFile1[i];
-    const std::string oldPath = s.state.WorkFolder + oldName;
+    oldPath.assign(s.state.WorkFolder).append(oldName);
     if (s.files.FileExists(oldPath)) {
       const Status done = step(i, oldName, oldPath);
       if (!done.ok()) {

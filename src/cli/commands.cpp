@@ -32,23 +32,25 @@ std::string JournalPath(const Arguments& args, Session& s, bool create) {
   return dataFolder + "/journal.json";
 }
 
-// The rows of the store as the engine and the checks left them.
+// The rows of the store as the engine and the checks left them, in the form asked for.
 void ListRows(Output& out, const Session& s, const SelectionStore& store) {
   const bool keepsNames = !ActionRenames(s.state.ActionIndex);
-  nlohmann::json rows = nlohmann::json::array();
+  nlohmann::json* rows = out.json() ? &(out.object()["rows"] = nlohmann::json::array()) : nullptr;
+  std::string renamed;
   for (std::size_t i = 0; i < store.size(); ++i) {
     const std::string& old = store.ComboFile1[i];
-    const std::string renamed =
-        keepsNames ? old : store.ComboName[i] + store.ComboDot[i] + store.ComboExt[i];
+    renamed = keepsNames ? old : store.ComboName[i] + store.ComboDot[i] + store.ComboExt[i];
     const std::string& status =
         i < store.ComboClearString.size() ? store.ComboClearString[i] : "OK";
-    rows.push_back({{"index", std::stol(store.ComboIndex[i])},
-                    {"old", NameJson(old)},
-                    {"new", NameJson(renamed)},
-                    {"status", status}});
-    out.Line(old + " -> " + renamed + (status == "OK" ? "" : "  " + status));
+    if (rows == nullptr) {
+      out.Line(old + " -> " + renamed + (status == "OK" ? "" : "  " + status));
+      continue;
+    }
+    rows->push_back({{"index", std::stol(store.ComboIndex[i])},
+                     {"old", NameJson(old)},
+                     {"new", NameJson(renamed)},
+                     {"status", status}});
   }
-  out.object()["rows"] = rows;
 }
 
 void ListCounters(Output& out, const std::vector<std::pair<std::string, int>>& counters) {
@@ -126,26 +128,29 @@ int PreviewOrRun(const Arguments& args) {
     return out.Finish(kExitConflicts);
   }
   if (!s.state.JobReady) return out.Refuse("MessageNoFileSelected", "Could not Select any File");
-  const SelectionStore prepared = s.selection.store;
+  // A deletion journals nothing; its done files are those of the store that are gone.
+  const std::vector<std::string> selected =
+      s.state.ActionName == "Delete" ? s.selection.store.ComboFile1 : std::vector<std::string>{};
   JobClick(s, ui);
 
   // What was done: the journal's rows, or for "Delete" the files that are gone.
-  nlohmann::json done = nlohmann::json::array();
+  nlohmann::json& done = out.object()["done"] = nlohmann::json::array();
+  std::size_t doneCount = 0;
   const UndoJournal& journal = s.actions.journal;
-  if (s.state.ActionName == "Delete" || journal.TextUndoAction == "Delete") {
-    for (const std::string& name : prepared.ComboFile1) {
-      if (!s.files.FileExists(journal.TextUndoWorkPath + name)) {
-        done.push_back({{"old", NameJson(name)}, {"new", nullptr}});
-      }
+  if (journal.TextUndoAction == "Delete") {
+    for (const std::string& name : selected) {
+      if (s.files.FileExists(journal.TextUndoWorkPath + name)) continue;
+      ++doneCount;
+      if (out.json()) done.push_back({{"old", NameJson(name)}, {"new", nullptr}});
     }
   } else {
-    for (std::size_t i = 0; i < journal.ComboUndoOldName.size(); ++i) {
+    doneCount = journal.ComboUndoOldName.size();
+    for (std::size_t i = 0; out.json() && i < doneCount; ++i) {
       done.push_back({{"old", NameJson(journal.ComboUndoOldName[i])},
                       {"new", NameJson(journal.ComboUndoNewName[i])}});
     }
   }
-  out.object()["done"] = done;
-  out.Line(std::to_string(done.size()) + " file" + (done.size() == 1 ? "" : "s") + " done.");
+  out.Line(std::to_string(doneCount) + " file" + (doneCount == 1 ? "" : "s") + " done.");
 
   const std::string journalPath = JournalPath(args, s, /*create=*/true);
   const Status written = WriteFileAtomic(journalPath, JournalToJson({journal, false}));

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/text.h"
+
 namespace quillon::cli {
 namespace {
 
@@ -10,15 +12,10 @@ using nlohmann::json;
 // Names may hold any bytes: they are kept as JSON strings when they are UTF-8 and as
 // lists of byte values otherwise, so that every name reads back exactly.
 json NameToJson(const std::string& name) {
-  json value = name;
-  try {
-    (void)value.dump();
-    return value;
-  } catch (const json::type_error&) {
-    json bytes = json::array();
-    for (unsigned char c : name) bytes.push_back(c);
-    return bytes;
-  }
+  if (IsValidUtf8(name)) return name;
+  json bytes = json::array();
+  for (unsigned char c : name) bytes.push_back(c);
+  return bytes;
 }
 
 std::optional<std::string> NameFromJson(const json& value) {
@@ -62,7 +59,13 @@ std::optional<std::string> FromHex(const std::string& text) {
 
 std::string JournalToJson(const JournalFile& file) {
   const UndoJournal& j = file.journal;
-  json rows = json::array();
+  json out = {{"TextUndoAction", j.TextUndoAction},
+              {"TextUndoWorkDir", NameToJson(j.TextUndoWorkDir)},
+              {"TextUndoMoveDir", NameToJson(j.TextUndoMoveDir)},
+              {"TextUndoWorkPath", NameToJson(j.TextUndoWorkPath)},
+              {"TextUndoMovePath", NameToJson(j.TextUndoMovePath)},
+              {"used", file.used}};
+  json& rows = out["rows"] = json::array();
   for (std::size_t i = 0; i < j.ComboUndoOldName.size(); ++i) {
     json row = {{"old", NameToJson(j.ComboUndoOldName[i])},
                 {"new", NameToJson(i < j.ComboUndoNewName.size() ? j.ComboUndoNewName[i] : "")}};
@@ -74,14 +77,9 @@ std::string JournalToJson(const JournalFile& file) {
     }
     rows.push_back(std::move(row));
   }
-  const json out = {{"TextUndoAction", j.TextUndoAction},
-                    {"TextUndoWorkDir", NameToJson(j.TextUndoWorkDir)},
-                    {"TextUndoMoveDir", NameToJson(j.TextUndoMoveDir)},
-                    {"TextUndoWorkPath", NameToJson(j.TextUndoWorkPath)},
-                    {"TextUndoMovePath", NameToJson(j.TextUndoMovePath)},
-                    {"rows", rows},
-                    {"used", file.used}};
-  return out.dump(2) + "\n";
+  // Compact: a journal of many thousands of rows stays small.
+  std::string text = out.dump();
+  return text + "\n";
 }
 
 std::optional<JournalFile> JournalFromJson(const std::string& text, std::string& error) {

@@ -8,6 +8,7 @@
 namespace quillon::cli {
 
 nlohmann::json NameJson(const std::string& name) {
+  if (IsValidUtf8(name)) return name;
   // Code points escaping undecodable bytes show as U+FFFD.
   std::u32string text = DecodeUtf8(name);
   for (char32_t& c : text) {

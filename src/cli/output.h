@@ -8,6 +8,8 @@ namespace quillon::cli {
 class Output {
  public:
   explicit Output(bool json) : json_(json) {}
+  // Whether the JSON object is printed (else the plain lines are).
+  bool json() const { return json_; }
   nlohmann::json& object() { return object_; }
   // A line of the plain output.
   void Line(const std::string& text) { lines_ += text + "\n"; }

@@ -114,6 +114,20 @@ std::string ToLower(std::string_view bytes) {
   return EncodeUtf8(ToLower(DecodeUtf8(bytes)));
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    char32_t cp;
+    const std::size_t len = ValidSequence(bytes, i, cp);
+    if (len == 0) return false;
+    i += len;
+  }
+  return true;
+}
+
 std::size_t CodePointCount(std::string_view bytes) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < bytes.size(); ++count) {

@@ -25,6 +25,9 @@ std::u32string ToLower(std::u32string_view text);
 std::string ToUpper(std::string_view bytes);
 std::string ToLower(std::string_view bytes);
 
+// Whether the bytes are valid UTF-8 (nothing to escape).
+bool IsValidUtf8(std::string_view bytes);
+
 // Number of code points in a byte string (lossless decoding).
 std::size_t CodePointCount(std::string_view bytes);
 
