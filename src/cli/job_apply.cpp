@@ -32,6 +32,9 @@ void ConfirmJobAction(Session& s, UserInterface& ui, const JobSpec& job) {
 void SetJobCriteria(Session& s, const JobSpec& job) {
   RenameState& r = s.rename;
   r.criteria = job.criteria;
+  // The letter check before a lettering run reads the editor's start box, as typed.
+  r.EdAutoStart = job.criteria.AutoStartLetters;
+  r.EdAutoSmallLetter = job.criteria.AutoSmallLetters;
   r.ComboPriority1st = job.priority[0];
   r.ComboPriority2nd = job.priority[1];
   r.ComboPriority3rd = job.priority[2];

@@ -215,6 +215,11 @@ TEST_F(CliTest, RefusalsExitWithFour) {
       {"replace_whole_name_for_many",
        RenameJob({{"ReplacePlace", "ReplaceFileName"}, {"ReplaceWith", "new"}}),
        "MessageReplaceMultiName"},
+      {"auto_letters_run_out",
+       RenameJob({{"AutoKind", "Capital Letter"},
+                  {"AutoPlace", "AutoAfterNumChars"},
+                  {"AutoStartLetters", "Z"}}),
+       "MessageAutoLetterImpossible"},
       {"copy_into_the_same_folder",
        {{"folder", work},
         {"selection", {{"SelectionMode", "All"}}},
@@ -229,6 +234,17 @@ TEST_F(CliTest, RefusalsExitWithFour) {
   }
   EXPECT_TRUE(dir.exists("work/a.txt"));
   EXPECT_TRUE(dir.exists("work/b.txt"));
+}
+
+TEST_F(CliTest, AutoLettersNameEachFile) {
+  dir.file("work/a.txt");
+  dir.file("work/b.txt");
+  const CliResult run = Job("run", RenameJob({{"AutoKind", "Small Letter"},
+                                              {"AutoPlace", "AutoAfterNumChars"},
+                                              {"AutoStartLetters", "Y"}}));
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(dir.exists("work/ya.txt"));
+  EXPECT_TRUE(dir.exists("work/zb.txt"));
 }
 
 TEST_F(CliTest, AFailedOperationExitsWithThreeAndTheJournalUndoesWhatWasDone) {
