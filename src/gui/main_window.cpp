@@ -156,9 +156,13 @@ QWidget* MainWindow::BuildWorkArea() {
   auto* layout = new QVBoxLayout(result);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(NamedLabel(QStringLiteral("LabelListFile"), QString(), result));
-  list1_ = new QListWidget(result);
+  list1_ = new QListView(result);
   list1_->setObjectName(QStringLiteral("List1"));
+  list1Model_ = new FileListModel(s_.selection.List1, list1_);
+  list1_->setModel(list1Model_);
   list1_->setSelectionMode(QAbstractItemView::NoSelection);  // display only
+  list1_->setUniformItemSizes(true);
+  list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   layout->addWidget(list1_);
   workArea_->addWidget(result);
   frameSelection_ = new SelectionFrame(s_, ui_, workArea_);
@@ -342,8 +346,7 @@ void MainWindow::RenderWorkArea() {
     if (panel == frameSelection_) frameSelection_->Render(true);
   }
   if (panel == frameAction_) frameAction_->Render();
-  list1_->clear();
-  for (const std::string& name : s_.selection.List1) list1_->addItem(Q(name));
+  list1Model_->reload();
   Label("LabelListFile")->setText(Q(ListFileCaption(s_)));
 
   const bool infoShown = st.SideFrame == "InfoFrame";

@@ -81,7 +81,8 @@ class MainWindow : public QMainWindow {
   QListWidget* dir1_ = nullptr;
   QListView* file1_ = nullptr;
   FileListModel* file1Model_ = nullptr;
-  QListWidget* list1_ = nullptr;
+  QListView* list1_ = nullptr;
+  FileListModel* list1Model_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QStackedWidget* workArea_ = nullptr;
   SelectionFrame* frameSelection_ = nullptr;

@@ -46,7 +46,7 @@ TEST_F(JobBarTest, CopyIsFinalizedRunAndUndone) {
   EXPECT_EQ(qobject_cast<QLabel*>(Find("LabelPreview"))->text(), QStringLiteral("Finalize"));
   ClickEnabled("ImagePreview");
   ASSERT_TRUE(session.state.JobReady);
-  EXPECT_EQ(qobject_cast<QListWidget*>(Find("List1"))->count(), 2);
+  EXPECT_EQ(qobject_cast<QListView*>(Find("List1"))->model()->rowCount(), 2);
   EXPECT_EQ(qobject_cast<QLabel*>(Find("LabelListFile"))->text(),
             QStringLiteral("Files to be Copied"));
   EXPECT_FALSE(Find("Dir1")->isEnabled());
