@@ -1,6 +1,8 @@
 // frmMessage, built by hand; the core decides what it shows and what an answer means.
 #include "gui/message_window.h"
 
+#include "gui/caption_button.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -71,10 +73,10 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent) {
   CheckDoNotShow->setObjectName(QStringLiteral("CheckDoNotShow"));
 
   // OK (Yes) and Cancel (No); the button text is the caption.
-  ImageOK = new QPushButton(this);
-  ImageOK->setObjectName(QStringLiteral("ImageOK"));
-  ImageCancel = new QPushButton(this);
-  ImageCancel->setObjectName(QStringLiteral("ImageCancel"));
+  ImageOK = new quillon::gui::CaptionButton(QStringLiteral("ImageOK"), QStringLiteral("LabelOK"),
+                                            QStringLiteral("OK"), this);
+  ImageCancel = new quillon::gui::CaptionButton(
+      QStringLiteral("ImageCancel"), QStringLiteral("LabelCancel"), QStringLiteral("Cancel"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(ImageOK);
@@ -100,8 +102,8 @@ void frmMessage::SetContent(const MessageWindowContent& content) {
   LabelMessage->setText(DisplayText(content.text));
 
   const bool yesNo = content.buttons == "YesNo";
-  ImageOK->setText(yesNo ? QStringLiteral("Yes") : QStringLiteral("OK"));
-  ImageCancel->setText(yesNo ? QStringLiteral("No") : QStringLiteral("Cancel"));
+  ImageOK->setCaption(yesNo ? QStringLiteral("Yes") : QStringLiteral("OK"));
+  ImageCancel->setCaption(yesNo ? QStringLiteral("No") : QStringLiteral("Cancel"));
   needsInput_ = content.buttons == "Cancel";
   ImageCancel->setEnabled(content.buttons != "OK");
   ImageOK->setDefault(true);

@@ -13,6 +13,10 @@ class QLineEdit;
 class QPushButton;
 class QScrollArea;
 
+namespace quillon::gui {
+class CaptionButton;
+}
+
 namespace quillon {
 
 class frmMessage : public QDialog {
@@ -45,8 +49,9 @@ class frmMessage : public QDialog {
   QLabel* LabelMessage = nullptr;
   QLineEdit* TextInput0 = nullptr;
   QCheckBox* CheckDoNotShow = nullptr;
-  QPushButton* ImageOK = nullptr;
-  QPushButton* ImageCancel = nullptr;
+  // The buttons carry their captions LabelOK and LabelCancel.
+  quillon::gui::CaptionButton* ImageOK = nullptr;
+  quillon::gui::CaptionButton* ImageCancel = nullptr;
 
   bool needsInput_ = false;  // "Cancel" set: OK waits for an acceptable input
   bool ok_ = true;

@@ -54,8 +54,8 @@ TEST(MessageWindow, ButtonSetsGiveCaptionsAndEnabling) {
     window.SetContent(Content(row.buttons));
     auto* ok = Control<QPushButton>(window, "ImageOK");
     auto* cancel = Control<QPushButton>(window, "ImageCancel");
-    EXPECT_EQ(ok->text().toStdString(), row.okCaption);
-    EXPECT_EQ(cancel->text().toStdString(), row.cancelCaption);
+    EXPECT_EQ(Control<QLabel>(window, "LabelOK")->text().toStdString(), row.okCaption);
+    EXPECT_EQ(Control<QLabel>(window, "LabelCancel")->text().toStdString(), row.cancelCaption);
     EXPECT_EQ(ok->isEnabled(), row.okEnabled);
     EXPECT_EQ(cancel->isEnabled(), row.cancelEnabled);
   }
