@@ -35,8 +35,12 @@ void KeepFolderHistory(Session& s) {
     st.FolderHistoryPos = static_cast<std::int16_t>(found - st.FolderHistory.begin());
     return;
   }
-  // The history is cut at 16-bit positions; the oldest entries give way.
-  if (st.FolderHistory.size() >= 32767) st.FolderHistory.erase(st.FolderHistory.begin());
+  // Positions are 16-bit: at the limit the oldest entry gives way and the recorded
+  // entry position into the system tree moves with the rest.
+  if (st.FolderHistory.size() >= 32767) {
+    st.FolderHistory.erase(st.FolderHistory.begin());
+    if (sel.SystemTreeEntryPos > 0) --sel.SystemTreeEntryPos;
+  }
   st.FolderHistory.push_back(path);
   st.FolderHistoryLast = static_cast<std::int16_t>(st.FolderHistory.size() - 1);
   st.FolderHistoryPos = st.FolderHistoryLast;
