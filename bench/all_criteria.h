@@ -1,7 +1,7 @@
 #pragma once
 // The criteria record with all eight criteria on, shared by the engine and preview
 // benchmarks.
-#include "rename/rename_state.h"
+#include "session/rename_state.h"
 
 namespace quillon::bench {
 

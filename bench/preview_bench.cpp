@@ -9,8 +9,8 @@
 #include "../tests/support/fake_ui.h"
 #include "../tests/support/null_file_services.h"
 #include "actions/conflicts.h"
-#include "actions/job_bar.h"
 #include "all_criteria.h"
+#include "flow/job_bar.h"
 #include "platform/environment.h"
 #include "session/session.h"
 

@@ -2,7 +2,7 @@
 # Fails when a file of the core includes a Qt header.
 src=${1:?usage: check_no_qt.sh SRC_DIR}
 hits=$(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Q[A-Za-z]|qt[a-z]*/|Qt[A-Za-z]*/)' \
-  "$src/platform" "$src/session" "$src/selection" "$src/rename" "$src/actions" "$src/ui" 2>/dev/null)
+  "$src/platform" "$src/session" "$src/selection" "$src/rename" "$src/actions" "$src/ui" "$src/flow" 2>/dev/null)
 if [ -n "$hits" ]; then
   echo "Qt headers in the core:"
   echo "$hits"

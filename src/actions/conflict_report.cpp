@@ -6,7 +6,6 @@
 #include "actions/conflicts.h"
 #include "selection/file_selection.h"
 #include "session/readiness.h"
-#include "ui/control_state.h"
 
 namespace quillon {
 namespace {
@@ -109,7 +108,6 @@ void UnselectConflicting(Session& s, UserInterface& ui) {
   } else {
     st.JobReady = true;
   }
-  SetControlState(s, ui, "setButOnlyInfo");
 }
 
 void RevertToSelectedNames(Session& s) {

@@ -33,30 +33,6 @@ void Guarded(Session& s, UserInterface& ui, const char* tag, Check check) {
   ShowErrorReport(s, ui);
 }
 
-// Installs the report's OK and Cancel follow-ups for one showing, so the caller can act
-// on the answer after the message window has closed.
-class ReportAnswer {
- public:
-  explicit ReportAnswer(MessageFollowUps& hooks)
-      : hooks_(hooks), savedOk_(hooks.unselectConflicts), savedCancel_(hooks.cancelConflictReport) {
-    hooks_.unselectConflicts = [this] { ok_ = true; };
-    hooks_.cancelConflictReport = [this] { ok_ = false; };
-  }
-  ~ReportAnswer() {
-    hooks_.unselectConflicts = savedOk_;
-    hooks_.cancelConflictReport = savedCancel_;
-  }
-  ReportAnswer(const ReportAnswer&) = delete;
-  ReportAnswer& operator=(const ReportAnswer&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  MessageFollowUps& hooks_;
-  std::function<void()> savedOk_;
-  std::function<void()> savedCancel_;
-  bool ok_ = false;
-};
-
 }  // namespace
 
 DueChecks ChecksFor(const std::string& actionName, bool overwriteConfirmed) {
@@ -178,15 +154,9 @@ ConflictOutcome FindConflicts(Session& s, UserInterface& ui) {
     ShowFinalNames(s);
     return ConflictOutcome::Ready;
   }
-  bool ok = false;
-  {
-    ReportAnswer answer(s.message.FollowUps);
-    s.message.MessageKey = "MessageReadyFoundConflict";
-    s.message.MessageReadyText = ConflictReport(s);
-    ShowReadyMessage(s, ui);
-    ok = answer.ok();
-  }
-  if (ok) {
+  s.message.MessageKey = "MessageReadyFoundConflict";
+  s.message.MessageReadyText = ConflictReport(s);
+  if (ShowReadyMessage(s, ui).ok) {
     UnselectConflicting(s, ui);
     return ConflictOutcome::Unselected;
   }

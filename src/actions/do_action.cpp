@@ -1,13 +1,10 @@
-// The Job button and the driver of every action.
+// The driver of every action.
 #include "actions/do_action.h"
 
 #include <exception>
 
 #include "actions/file_walk.h"
-#include "actions/job_bar.h"
 #include "selection/file_selection.h"
-#include "session/panel_dispatch.h"
-#include "ui/control_state.h"
 #include "ui/messages.h"
 
 namespace quillon {
@@ -56,7 +53,7 @@ void StartJournal(Session& s) {
   j.ComboUndoNewName.reserve(s.selection.store.size());
 }
 
-void DoAction(Session& s, UserInterface& ui) {
+bool DoAction(Session& s, UserInterface& ui) {
   SessionState& st = s.state;
   try {
     StartJournal(s);
@@ -69,47 +66,14 @@ void DoAction(Session& s, UserInterface& ui) {
     s.selection.List1.clear();
     ReadFileList(s);
     ui.RefreshFileList();
-    if (st.ActionName == "Delete") {
-      // The journal now holds no rows; an earlier job can no longer be undone.
-      st.UndoAvailable = false;
-      st.PendingKeyword = "ResetAll";
-      ApplyPanel(s, ui);
-    } else {
-      st.UndoAvailable = true;
-    }
+    // After "Delete" the journal holds no rows; an earlier job can no longer be undone.
+    st.UndoAvailable = st.ActionName != "Delete";
+    return true;
   } catch (const std::exception&) {
     st.ActionBusy = false;
     ReportFailure(s, ui, "Bug-Quillon-ActionAStartDo");
+    return false;
   }
-}
-
-void JobClick(Session& s, UserInterface& ui) {
-  SessionState& st = s.state;
-  if (st.ActionBusy) return;
-  if (st.ReviewMode) {
-    s.message.MessageKey = "MessageReviewModeOn";
-    ShowMessageByKey(s, ui);
-    return;
-  }
-  if (!s.options.NoUndoWarning && st.UndoAvailable) {
-    s.message.MessageAnswer.clear();
-    s.message.MessageKey = "MessageOldUndoExist";
-    ShowMessageByKey(s, ui);
-    if (s.message.MessageAnswer != "ActionContinue") return;
-    s.message.MessageAnswer.clear();
-    st.UndoAvailable = false;
-  }
-  if (st.JobReady) {
-    st.ActionBusy = true;
-    // The controls go disabled for the whole job.
-    SetControlState(s, ui, "setButGlobal");
-    DoAction(s, ui);
-  }
-  if (st.ResultShown) {
-    st.ResultShown = false;
-    st.ViewRefreshPending = true;
-  }
-  SetControlState(s, ui, "setButGlobal");
 }
 
 }  // namespace quillon

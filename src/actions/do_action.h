@@ -10,8 +10,9 @@
 namespace quillon {
 
 // Starts a new journal for the action in effect, runs its procedure, then refreshes the
-// lists from the disk; "Delete" resets the whole workflow, the others offer Undo.
-void DoAction(Session& s, UserInterface& ui);
+// lists from the disk; the jobs other than "Delete" offer Undo. False when the driver
+// itself failed (reported with "Bug-Quillon-ActionAStartDo").
+bool DoAction(Session& s, UserInterface& ui);
 // The journal's header for the job about to run, its rows emptied.
 void StartJournal(Session& s);
 

@@ -1,13 +1,11 @@
-// The Undo button and the driver of every undo.
+// The driver of every undo.
 #include "actions/undo.h"
 
 #include <exception>
 
 #include "actions/file_walk.h"
-#include "actions/job_bar.h"
 #include "selection/file_selection.h"
 #include "session/readiness.h"
-#include "ui/control_state.h"
 #include "ui/messages.h"
 
 namespace quillon {
@@ -54,7 +52,6 @@ void UndoAction(Session& s, UserInterface& ui) {
   try {
     st.ActionBusy = true;
     s.actions.undoneRows.clear();
-    SetControlState(s, ui, "setButGlobal");
     if (st.WorkFolder == s.actions.journal.TextUndoWorkPath && st.SelectionMade) {
       s.message.MessageKey = "MessageUndoResetsFile";
       ShowMessageByKey(s, ui);
@@ -69,23 +66,6 @@ void UndoAction(Session& s, UserInterface& ui) {
     st.ActionBusy = false;
     ReportFailure(s, ui, "Bug-Quillon-ActionAStartUndo");
   }
-}
-
-// Only the last job can be undone, and only once.
-void UndoClick(Session& s, UserInterface& ui) {
-  SessionState& st = s.state;
-  if (st.ActionBusy || !st.UndoAvailable) return;
-  if (st.ReviewMode) {
-    s.message.MessageKey = "MessageReviewModeOn";
-    ShowMessageByKey(s, ui);
-    return;
-  }
-  UndoAction(s, ui);
-  if (st.ResultShown) {
-    st.ResultShown = false;
-    st.ViewRefreshPending = true;
-  }
-  SetControlState(s, ui, "setButGlobal");
 }
 
 }  // namespace quillon

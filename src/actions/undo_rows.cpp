@@ -32,7 +32,7 @@ void ReturnToJobFolder(Session& s, UserInterface& ui) {
   const std::string& folder = s.actions.journal.TextUndoWorkDir;
   if (folder == s.selection.Dir1Path || !PointFolderList(s, folder)) return;
   ui.RefreshFolderList();
-  OnDir1Change(s, ui);
+  FolderChanged(s, ui);
 }
 
 // The attribute word a journal row kept, as decimal text.

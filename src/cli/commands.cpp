@@ -2,15 +2,16 @@
 
 #include <memory>
 
-#include "actions/job_bar.h"
 #include "cli/cli_ui.h"
 #include "cli/job_file.h"
 #include "cli/journal_file.h"
 #include "cli/output.h"
+#include "flow/job_bar.h"
 #include "platform/atomic_file.h"
 #include "platform/posix_file_services.h"
 #include "rename/criteria.h"
 #include "session/action_kinds.h"
+#include "session/readiness.h"
 #include "session/settings_file.h"
 #include "session/work_folder.h"
 

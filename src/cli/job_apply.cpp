@@ -2,13 +2,13 @@
 #include <algorithm>
 
 #include "cli/job_file.h"
+#include "flow/action_panel.h"
+#include "flow/panel_dispatch.h"
 #include "platform/text.h"
 #include "rename/criteria.h"
 #include "selection/file_selection.h"
 #include "session/action_kinds.h"
-#include "session/panel_dispatch.h"
 #include "session/work_folder.h"
-#include "ui/action_panel.h"
 
 namespace quillon::cli {
 namespace {

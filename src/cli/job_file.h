@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "rename/rename_state.h"
+#include "session/rename_state.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
 

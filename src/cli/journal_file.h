@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "actions/action_state.h"
+#include "session/action_state.h"
 
 namespace quillon::cli {
 

@@ -10,11 +10,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "flow/action_panel.h"
+#include "flow/enable_buttons.h"
+#include "flow/panel_dispatch.h"
 #include "gui/caption_button.h"
 #include "session/action_kinds.h"
-#include "session/panel_dispatch.h"
-#include "ui/action_panel.h"
-#include "ui/enable_buttons.h"
 
 namespace quillon::gui {
 namespace {

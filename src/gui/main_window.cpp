@@ -15,21 +15,21 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "actions/job_bar.h"
+#include "flow/action_panel.h"
+#include "flow/enable_buttons.h"
+#include "flow/folder_lists.h"
+#include "flow/job_bar.h"
+#include "flow/little_help.h"
+#include "flow/panel_dispatch.h"
+#include "flow/selection_panel_buttons.h"
+#include "flow/startup.h"
 #include "gui/action_frame.h"
 #include "gui/caption_button.h"
 #include "gui/file_list_model.h"
 #include "gui/selection_frame.h"
-#include "selection/drive_change.h"
 #include "selection/folder_change.h"
-#include "selection/folder_navigation.h"
 #include "selection/selection_panel.h"
-#include "session/panel_dispatch.h"
-#include "session/startup.h"
 #include "session/work_folder.h"
-#include "ui/action_panel.h"
-#include "ui/enable_buttons.h"
-#include "ui/little_help.h"
 
 namespace quillon::gui {
 namespace {

@@ -8,10 +8,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "flow/panel_dispatch.h"
+#include "flow/selection_panel_buttons.h"
 #include "gui/caption_button.h"
 #include "gui/filtered_line_edit.h"
 #include "selection/selection_panel.h"
-#include "session/panel_dispatch.h"
 
 namespace quillon::gui {
 namespace {

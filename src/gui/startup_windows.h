@@ -2,9 +2,9 @@
 // The Qt side of start-up: builds the main window and shows it.
 #include <memory>
 
+#include "flow/startup.h"
 #include "gui/main_window.h"
 #include "gui/qt_user_interface.h"
-#include "session/startup.h"
 
 namespace quillon::gui {
 

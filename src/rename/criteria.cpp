@@ -136,12 +136,6 @@ void ResetRename(Session& s) {
   s.state.CheckPending = false;
 }
 
-bool AnyRenameCriterionOn(const Session& s) {
-  const RenameCriteria& c = s.rename.criteria;
-  return c.InsertOn || c.ReplaceOn || c.RemoveOn || c.AutoOn || c.CaseOn || c.SpaceOn || c.ExtOn ||
-         c.HandleOn;
-}
-
 std::int32_t AutoStartValue(std::string_view text) {
   // Capped far above the editor's five digits, so that counting on from it cannot
   // overflow.

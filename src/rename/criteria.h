@@ -13,8 +13,6 @@ void RenameSet(Session& s);
 void ResetRename(Session& s);
 // "Priority": rebuilds the priority slots from the preferred order.
 void RecomputePriority(Session& s);
-// Whether any of Insert, Replace, Remove, Auto, Case, Space, Extension or Handle is on.
-bool AnyRenameCriterionOn(const Session& s);
 
 // The steps of "RenameSet", one per criterion, in the order it runs them. Each rebuilds
 // its criterion from the editor values; the last four also keep SettingsCount,

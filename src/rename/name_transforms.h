@@ -6,8 +6,8 @@
 #include <string>
 
 #include "rename/cuts.h"
-#include "rename/rename_state.h"
 #include "session/options.h"
+#include "session/rename_state.h"
 
 namespace quillon {
 

@@ -6,7 +6,6 @@
 #include "selection/selection_panel.h"
 #include "session/readiness.h"
 #include "session/work_folder.h"
-#include "ui/control_state.h"
 #include "ui/messages.h"
 
 namespace quillon {
@@ -94,7 +93,7 @@ void GuardSystemFolder(Session& s) {
   KeepFolderHistory(s);
 }
 
-void OnDir1Change(Session& s, UserInterface& ui) {
+void FolderChanged(Session& s, UserInterface& ui) {
   NoteWorkFolder(s);
   GuardSystemFolder(s);
   if (s.state.StartingUp) return;
@@ -102,10 +101,8 @@ void OnDir1Change(Session& s, UserInterface& ui) {
   ReselectAfterFolderChange(s, ui);
   if (s.selection.SystemFolderRefused) {
     s.selection.SystemFolderRefused = false;
-    s.message.MessageKey = "MessageBypassingSystemRigidity";
-    ShowMessageByKey(s, ui);
+    ShowMessage(s, ui, "MessageBypassingSystemRigidity");
   }
-  SetControlState(s, ui, "setButGlobal");
 }
 
 }  // namespace quillon

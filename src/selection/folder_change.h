@@ -6,8 +6,10 @@
 
 namespace quillon {
 
-// The folder list shows a new folder (Dir1Path is set by now).
-void OnDir1Change(Session& s, UserInterface& ui);
+// The folder list shows a new folder (Dir1Path is set by now): the working folder, the
+// system-folder rule, the history, and (unless starting up) the file list and the
+// selection. The caller refreshes the controls.
+void FolderChanged(Session& s, UserInterface& ui);
 
 // The system-folder rule and the folder history for the working folder.
 void GuardSystemFolder(Session& s);

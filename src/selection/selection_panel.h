@@ -27,8 +27,6 @@ struct SelectionPanelView {
   bool ImageSelectionOKEnabled = false;
 };
 
-// The Selection button: opens the panel unless a prepared renaming job holds the area.
-void ImageSelectionClick(Session& s, UserInterface& ui);
 // "setNullSelectionStart": the panel copy from the active rule, laid out for its choice.
 void OpenSelectionPanel(Session& s);
 // The active rule copied into the panel copy.
@@ -47,13 +45,8 @@ void SelectionBoxChanged(Session& s, UserInterface& ui, SelectionBox box, const 
 
 SelectionPanelView BuildSelectionPanelView(const Session& s);
 
-// OK: the limit check, then the panel is applied.
-void ImageSelectionOKClick(Session& s, UserInterface& ui);
 // Makes the panel copy the active rule, writes the captions and re-applies the selection.
 void CommitSelectionPanel(Session& s, UserInterface& ui);
-
-// The Reset button beside the selection display: back to Manual, or unselect the files.
-void ImageClearSelectionClick(Session& s, UserInterface& ui);
 
 // Recomputes whether OK may be pressed; `choseAllFiles` when "All Files" was just chosen.
 void UpdateSelectionOK(Session& s, bool choseAllFiles = false);

@@ -1,8 +1,17 @@
 #include "session/readiness.h"
 
-#include "rename/criteria.h"
-
 namespace quillon {
+
+bool AnyRenameCriterionOn(const Session& s) {
+  const RenameCriteria& c = s.rename.criteria;
+  return c.InsertOn || c.ReplaceOn || c.RemoveOn || c.AutoOn || c.CaseOn || c.SpaceOn || c.ExtOn ||
+         c.HandleOn;
+}
+
+int PositionalCriteriaOn(const Session& s) {
+  const RenameCriteria& c = s.rename.criteria;
+  return (c.InsertOn ? 1 : 0) + (c.ReplaceOn ? 1 : 0) + (c.RemoveOn ? 1 : 0);
+}
 
 void UpdateReadiness(Session& s) {
   SessionState& st = s.state;

@@ -1,14 +1,14 @@
 #pragma once
 // One Session holds every process-wide field of a run, grouped by concern. The front
 // end owns it and passes it by reference; a test builds a fresh one.
-#include "actions/action_state.h"
 #include "platform/environment.h"
 #include "platform/file_services.h"
-#include "rename/rename_state.h"
-#include "selection/selection_state.h"
+#include "session/action_state.h"
+#include "session/message_state.h"
 #include "session/options.h"
+#include "session/rename_state.h"
+#include "session/selection_state.h"
 #include "session/session_state.h"
-#include "ui/message_state.h"
 
 namespace quillon {
 

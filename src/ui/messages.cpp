@@ -2,7 +2,6 @@
 #include "ui/messages.h"
 
 #include <array>
-#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -75,12 +74,8 @@ void ClearMessage(MessageState& m) {
   m.AutoLetterCapacityValue = 0;
 }
 
-void Run(const std::function<void()>& followUp) {
-  if (followUp) followUp();
-}
-
 // Opens the window for the composed message, then runs OK or Cancel for the answer.
-MessageReply OpenAndAnswer(Session& s, UserInterface& ui) {
+Answer OpenAndAnswer(Session& s, UserInterface& ui) {
   MessageWindowContent content;
   content.caption = MessageCaption(s);
   content.head = s.message.MessageHead;
@@ -95,12 +90,10 @@ MessageReply OpenAndAnswer(Session& s, UserInterface& ui) {
   if (content.buttons == "OK") reply.ok = true;
   if (content.input == "InputCheck") s.options.NoUndoWarningPending = reply.checkDoNotShow;
 
-  if (reply.ok) {
-    MessageOK(s, reply);
-  } else {
-    MessageCancel(s, reply);
-  }
-  return reply;
+  Answer answer;
+  answer.ok = reply.ok;
+  answer.code = reply.ok ? MessageOK(s, reply) : MessageCancel(s, reply);
+  return answer;
 }
 
 }  // namespace
@@ -111,32 +104,37 @@ std::string MessageCaption(const Session& s) {
   return "Message For - " + nickname;
 }
 
-void ShowMessageByKey(Session& s, UserInterface& ui) {
+Answer ShowMessageByKey(Session& s, UserInterface& ui) {
   const CatalogueMessage* entry = FindMessage(KeyCatalogue(), s.message.MessageKey);
-  if (entry == nullptr) return;
+  if (entry == nullptr) return Answer{false, ""};
   TakeCatalogueEntry(s, *entry);
-  OpenAndAnswer(s, ui);
+  return OpenAndAnswer(s, ui);
 }
 
-void ShowReadyMessage(Session& s, UserInterface& ui) {
+Answer ShowMessage(Session& s, UserInterface& ui, const std::string& key) {
+  s.message.MessageKey = key;
+  return ShowMessageByKey(s, ui);
+}
+
+Answer ShowReadyMessage(Session& s, UserInterface& ui) {
   StartMessage(s);
   s.message.MessageButtons = ReadyButtons(s.message.MessageKey);
   s.message.MessageText = std::string(ReadyPrefix(s.message.MessageKey));
   s.message.MessageText += s.message.MessageReadyText;
-  OpenAndAnswer(s, ui);
+  return OpenAndAnswer(s, ui);
 }
 
-void ShowStartupMessage(Session& s, UserInterface& ui) {
+Answer ShowStartupMessage(Session& s, UserInterface& ui) {
   const CatalogueMessage* entry = FindMessage(StartupCatalogue(), s.message.MessageKey);
-  if (entry == nullptr) return;
+  if (entry == nullptr) return Answer{false, ""};
   TakeCatalogueEntry(s, *entry);
-  OpenAndAnswer(s, ui);
+  return OpenAndAnswer(s, ui);
 }
 
-void ShowErrorReport(Session& s, UserInterface& ui) {
+Answer ShowErrorReport(Session& s, UserInterface& ui) {
   StartMessage(s);
   s.message.MessageText = ErrorReportText(s.message.MessageKey);
-  OpenAndAnswer(s, ui);
+  return OpenAndAnswer(s, ui);
 }
 
 void ShowAutoLetterImpossible(Session& s, UserInterface& ui, const std::string& startLetters,
@@ -150,42 +148,35 @@ void ShowAutoLetterImpossible(Session& s, UserInterface& ui, const std::string& 
   if (OpenAndAnswer(s, ui).ok) autoLetterCapacity = 0;
 }
 
-void MessageOK(Session& s, const MessageReply& reply) {
+std::string MessageOK(Session& s, const MessageReply& reply) {
   const std::string key = s.message.MessageKey;
-  MessageFollowUps& hooks = s.message.FollowUps;
+  std::string code;
   if (key == "MessageReadyIncompleteRen" || key == "MessageMsgEqualsTxt") {
-    s.message.MessageAnswer = "CriteriaSetAgain";
-  } else if (key == "MessageReadyFoundConflict") {
-    Run(hooks.unselectConflicts);
+    code = "CriteriaSetAgain";
   } else if (key == "MessageOldUndoExist") {
     s.options.NoUndoWarning = s.options.NoUndoWarningPending;
-    s.message.MessageAnswer = "ActionContinue";
+    code = "ActionContinue";
   } else if (key == "MessageHelpShow") {
-    s.message.MessageAnswer = "GoToWebSite";
-  } else if (key == "MessageReplaceMultiName") {
-    Run(hooks.setNoReplace);
-  } else if (key == "MessageMultiNameRenOK") {
-    Run(hooks.focusAutoStart);
+    code = "GoToWebSite";
   } else if (key == "MessageGetUserName" || key == "MessageChangeUserName") {
     s.message.UserNickname = reply.input;
   }
   ClearMessage(s.message);
+  return code;
 }
 
-void MessageCancel(Session& s, const MessageReply& /*reply*/) {
+std::string MessageCancel(Session& s, const MessageReply& /*reply*/) {
   const std::string key = s.message.MessageKey;
-  MessageFollowUps& hooks = s.message.FollowUps;
-  if (key == "MessageReadyFoundConflict") {
-    Run(hooks.cancelConflictReport);
-  } else if (key == "MessageOldUndoExist") {
+  std::string code;
+  if (key == "MessageOldUndoExist") {
     s.options.NoUndoWarning = s.options.NoUndoWarningPending;
   } else if (key == "MessageMultiNameRenOK") {
-    Run(hooks.uncheckReplace);
-    s.message.MessageAnswer = "SetRenameABOKAgain";
+    code = "SetRenameABOKAgain";
   } else if (key == "MessageGetUserName") {
     s.message.UserNickname = kDefaultNickname;
   }
   ClearMessage(s.message);
+  return code;
 }
 
 }  // namespace quillon

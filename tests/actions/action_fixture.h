@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "actions/job_bar.h"
+#include "flow/job_bar.h"
 #include "platform/posix_file_services.h"
 #include "selection/file_selection.h"
 #include "session/action_kinds.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "actions/action_fixture.h"
-#include "actions/job_bar.h"
+#include "flow/job_bar.h"
 #include "support/disk_probe.h"
 
 namespace quillon {

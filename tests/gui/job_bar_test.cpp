@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/action_panel.h"
+#include "flow/action_panel.h"
 #include "window_fixture.h"
 
 namespace quillon::gui {

@@ -1,5 +1,6 @@
 // "RenameSet" and "ResetRename": the record built from the editor values.
 #include "rename/criteria.h"
+#include "session/readiness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,11 @@
 #include "selection/selection_panel.h"
+#include "flow/selection_panel_buttons.h"
 
 #include <gtest/gtest.h>
 
+#include "flow/panel_dispatch.h"
 #include "platform/environment.h"
 #include "selection/file_selection.h"
-#include "session/panel_dispatch.h"
 #include "support/fake_ui.h"
 #include "support/null_file_services.h"
 

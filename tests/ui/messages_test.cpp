@@ -21,7 +21,7 @@ using testing::NullFileServices;
 
 class MessagesTest : public ::testing::Test {
  protected:
-  MessageReply Answer(bool ok, bool check = false, std::string input = "") {
+  MessageReply Reply(bool ok, bool check = false, std::string input = "") {
     return MessageReply{ok, check, std::move(input)};
   }
   const MessageWindowContent& Shown() {
@@ -162,7 +162,7 @@ TEST_F(MessagesTest, AutoLetterImpossibleShowsTheFiguresAndOkZeroesTheCapacity) 
 }
 
 TEST_F(MessagesTest, ClosingAnOkOnlyWindowCountsAsOk) {
-  ui.answers.push_back(Answer(false));
+  ui.answers.push_back(Reply(false));
   std::int16_t capacity = 2;
   ShowAutoLetterImpossible(s, ui, "a", "z", capacity);
   EXPECT_EQ(capacity, 0);
@@ -171,7 +171,7 @@ TEST_F(MessagesTest, ClosingAnOkOnlyWindowCountsAsOk) {
 TEST_F(MessagesTest, AKeyOutsideTheCatalogueShowsNothing) {
   struct Row {
     const char* name;
-    void (*show)(Session&, UserInterface&);
+    Answer (*show)(Session&, UserInterface&);
     const char* key;
   };
   const Row rows[] = {
@@ -279,10 +279,10 @@ TEST_F(MessagesTest, ErrorReportNamesTheSupportAddressAndTheTagAfterABlankLine) 
 
 // --- Follow-ups --------------------------------------------------------------------------
 
-TEST_F(MessagesTest, AnswersLeaveTheirReplyCode) {
+TEST_F(MessagesTest, AnswersReturnTheirReplyCode) {
   struct Row {
     const char* name;
-    void (*show)(Session&, UserInterface&);
+    Answer (*show)(Session&, UserInterface&);
     const char* key;
     bool ok;
     const char* answer;
@@ -302,11 +302,11 @@ TEST_F(MessagesTest, AnswersLeaveTheirReplyCode) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    s.message.MessageAnswer.clear();
     s.message.MessageKey = row.key;
-    ui.answers.push_back(Answer(row.ok));
-    row.show(s, ui);
-    EXPECT_EQ(s.message.MessageAnswer, row.answer);
+    ui.answers.push_back(Reply(row.ok));
+    const Answer answer = row.show(s, ui);
+    EXPECT_EQ(answer.ok, row.ok);
+    EXPECT_EQ(answer.code, row.answer);
   }
 }
 
@@ -329,7 +329,7 @@ TEST_F(MessagesTest, OldUndoExistShowsTheBoxAndStoresItsStateOnEitherAnswer) {
     s.options.NoUndoWarning = row.before;
     s.options.NoUndoWarningPending = row.before;
     s.message.MessageKey = "MessageOldUndoExist";
-    ui.answers.push_back(Answer(row.ok, row.ticked));
+    ui.answers.push_back(Reply(row.ok, row.ticked));
     ShowMessageByKey(s, ui);
     EXPECT_EQ(Shown().checkDoNotShow, row.before);
     EXPECT_EQ(s.options.NoUndoWarning, row.ticked);
@@ -341,56 +341,22 @@ TEST_F(MessagesTest, TheBoxChangesNothingForOtherMessages) {
   s.options.NoUndoWarning = false;
   s.options.NoUndoWarningPending = false;
   s.message.MessageKey = "MessageHelpShow";
-  ui.answers.push_back(Answer(true, true));
+  ui.answers.push_back(Reply(true, true));
   ShowMessageByKey(s, ui);
   EXPECT_FALSE(s.options.NoUndoWarning);
   EXPECT_FALSE(s.options.NoUndoWarningPending);
 }
 
-TEST_F(MessagesTest, AnswersRunTheFollowUpsOfOtherWindows) {
-  std::vector<std::string> calls;
-  auto record = [&calls](const char* name) { return [&calls, name] { calls.push_back(name); }; };
-  s.message.FollowUps.unselectConflicts = record("unselectConflicts");
-  s.message.FollowUps.cancelConflictReport = record("cancelConflictReport");
-  s.message.FollowUps.setNoReplace = record("setNoReplace");
-  s.message.FollowUps.focusAutoStart = record("focusAutoStart");
-  s.message.FollowUps.uncheckReplace = record("uncheckReplace");
-
-  struct Row {
-    const char* name;
-    void (*show)(Session&, UserInterface&);
-    const char* key;
-    bool ok;
-    std::vector<std::string> calls;
-  };
-  const std::vector<Row> rows = {
-      {"conflict_ok", ShowReadyMessage, "MessageReadyFoundConflict", true, {"unselectConflicts"}},
-      {"conflict_cancel",
-       ShowReadyMessage,
-       "MessageReadyFoundConflict",
-       false,
-       {"cancelConflictReport"}},
-      {"replace_multi_ok", ShowMessageByKey, "MessageReplaceMultiName", true, {"setNoReplace"}},
-      {"multi_name_yes", ShowMessageByKey, "MessageMultiNameRenOK", true, {"focusAutoStart"}},
-      {"multi_name_no", ShowMessageByKey, "MessageMultiNameRenOK", false, {"uncheckReplace"}},
-      {"incomplete_yes", ShowReadyMessage, "MessageReadyIncompleteRen", true, {}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    calls.clear();
-    s.message.MessageKey = row.key;
-    ui.answers.push_back(Answer(row.ok));
-    row.show(s, ui);
-    EXPECT_EQ(calls, row.calls);
-  }
+TEST_F(MessagesTest, AnOnlyOKMessageAnswersOKHoweverItWasClosed) {
+  s.message.MessageKey = "MessageDriveNotReady";
+  ui.answers.push_back(Reply(false));
+  EXPECT_TRUE(ShowMessageByKey(s, ui).ok);
+  EXPECT_EQ(s.message.MessageKey, "");
 }
 
-TEST_F(MessagesTest, AFollowUpNobodyPluggedInDoesNothing) {
-  s.message.MessageKey = "MessageReadyFoundConflict";
-  ui.answers.push_back(Answer(false));
-  ShowReadyMessage(s, ui);
-  EXPECT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(s.message.MessageKey, "");
+TEST_F(MessagesTest, AKeyOutsideTheCatalogueAnswersNo) {
+  EXPECT_FALSE(ShowMessage(s, ui, "MessageNoSuchThing").ok);
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(MessagesTest, NicknameQuestionsStoreTheTypedName) {
@@ -416,11 +382,11 @@ TEST_F(MessagesTest, NicknameQuestionsStoreTheTypedName) {
   }
 }
 
-TEST_F(MessagesTest, TheMessageStateIsClearedAfterTheAnswerExceptTheReplyCode) {
+TEST_F(MessagesTest, TheMessageStateIsClearedAfterTheAnswer) {
   s.message.MessageKey = "MessageReadyIncompleteRen";
   s.message.MessageReadyText = "Two criteria are incomplete.";
-  ui.answers.push_back(Answer(true));
-  ShowReadyMessage(s, ui);
+  ui.answers.push_back(Reply(true));
+  EXPECT_EQ(ShowReadyMessage(s, ui).code, "CriteriaSetAgain");
   EXPECT_EQ(Shown().text, "Two criteria are incomplete.");
   EXPECT_EQ(s.message.MessageKey, "");
   EXPECT_EQ(s.message.MessageReadyText, "");
@@ -428,7 +394,6 @@ TEST_F(MessagesTest, TheMessageStateIsClearedAfterTheAnswerExceptTheReplyCode) {
   EXPECT_EQ(s.message.MessageText, "");
   EXPECT_EQ(s.message.MessageButtons, "");
   EXPECT_EQ(s.message.MessageInput, "");
-  EXPECT_EQ(s.message.MessageAnswer, "CriteriaSetAgain");
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-#include "ui/action_panel.h"
+#include "flow/action_panel.h"
 
 #include <gtest/gtest.h>
 
+#include "flow/panel_dispatch.h"
 #include "platform/environment.h"
-#include "session/panel_dispatch.h"
 #include "support/fake_ui.h"
 #include "support/null_file_services.h"
 

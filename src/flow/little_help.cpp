@@ -1,4 +1,4 @@
-#include "ui/little_help.h"
+#include "flow/little_help.h"
 
 namespace quillon {
 

@@ -41,7 +41,4 @@ struct ResetButtons {
 
 ResetButtons ResetButtonVisibility(const Session& s);
 
-// How many of Insert, Replace and Remove are on.
-int PositionalCriteriaOn(const Session& s);
-
 }  // namespace quillon

@@ -1,13 +1,16 @@
-// Preview and Cancel of a prepared job.
+// The job bar: Preview, the Job, Cancel of a prepared job, and Undo.
+#include "flow/job_bar.h"
+
 #include "actions/conflicts.h"
-#include "actions/job_bar.h"
+#include "actions/do_action.h"
+#include "actions/undo.h"
+#include "flow/control_state.h"
+#include "flow/panel_dispatch.h"
 #include "rename/auto_number.h"
 #include "rename/engine.h"
 #include "selection/file_selection.h"
 #include "session/action_kinds.h"
-#include "session/panel_dispatch.h"
 #include "session/readiness.h"
-#include "ui/control_state.h"
 #include "ui/messages.h"
 
 namespace quillon {
@@ -23,6 +26,14 @@ void ReturnToRename(Session& s, UserInterface& ui) {
   s.state.ReviewModePending = false;
   s.state.PendingKeyword = "Action";
   ApplyPanel(s, ui);
+}
+
+// The conflict check; after the report's OK unselected the marked files, the help and
+// the counts follow at once.
+ConflictOutcome CheckConflicts(Session& s, UserInterface& ui) {
+  const ConflictOutcome outcome = FindConflicts(s, ui);
+  if (outcome == ConflictOutcome::Unselected) SetControlState(s, ui, "setButOnlyInfo");
+  return outcome;
 }
 
 }  // namespace
@@ -48,9 +59,9 @@ void PreviewClick(Session& s, UserInterface& ui) {
       return;
     }
     RunRenameCriteria(s);
-    cancelled = FindConflicts(s, ui) == ConflictOutcome::Cancelled;
+    cancelled = CheckConflicts(s, ui) == ConflictOutcome::Cancelled;
   }
-  if (!cancelled && st.CheckPending) FindConflicts(s, ui);
+  if (!cancelled && st.CheckPending) CheckConflicts(s, ui);
 
   if (st.JobReady) {
     st.ResultShown = true;
@@ -75,6 +86,55 @@ void RejectClick(Session& s, UserInterface& ui) {
   }
   UpdateReadiness(s);
   if (st.RenamePending || st.CheckPending) SplitSelectedNames(s);
+  if (st.ResultShown) {
+    st.ResultShown = false;
+    st.ViewRefreshPending = true;
+  }
+  SetControlState(s, ui, "setButGlobal");
+}
+
+void JobClick(Session& s, UserInterface& ui) {
+  SessionState& st = s.state;
+  if (st.ActionBusy) return;
+  if (st.ReviewMode) {
+    s.message.MessageKey = "MessageReviewModeOn";
+    ShowMessageByKey(s, ui);
+    return;
+  }
+  if (!s.options.NoUndoWarning && st.UndoAvailable) {
+    if (ShowMessage(s, ui, "MessageOldUndoExist").code != "ActionContinue") return;
+    st.UndoAvailable = false;
+  }
+  if (st.JobReady) {
+    st.ActionBusy = true;
+    // The controls go disabled for the whole job.
+    SetControlState(s, ui, "setButGlobal");
+    // A deletion cannot be undone: the whole workflow starts afresh.
+    if (DoAction(s, ui) && st.ActionName == "Delete") {
+      st.PendingKeyword = "ResetAll";
+      ApplyPanel(s, ui);
+    }
+  }
+  if (st.ResultShown) {
+    st.ResultShown = false;
+    st.ViewRefreshPending = true;
+  }
+  SetControlState(s, ui, "setButGlobal");
+}
+
+// Only the last job can be undone, and only once.
+void UndoClick(Session& s, UserInterface& ui) {
+  SessionState& st = s.state;
+  if (st.ActionBusy || !st.UndoAvailable) return;
+  if (st.ReviewMode) {
+    s.message.MessageKey = "MessageReviewModeOn";
+    ShowMessageByKey(s, ui);
+    return;
+  }
+  st.ActionBusy = true;
+  // The controls go disabled for the whole undo.
+  SetControlState(s, ui, "setButGlobal");
+  UndoAction(s, ui);
   if (st.ResultShown) {
     st.ResultShown = false;
     st.ViewRefreshPending = true;

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "flow/folder_lists.h"
 #include "platform/posix_file_services.h"
 #include "platform/text.h"
-#include "selection/drive_change.h"
 #include "selection/file_selection.h"
-#include "selection/folder_navigation.h"
 #include "session/work_folder.h"
 #include "support/fake_environment.h"
 #include "support/fake_ui.h"

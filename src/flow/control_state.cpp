@@ -1,4 +1,4 @@
-#include "ui/control_state.h"
+#include "flow/control_state.h"
 
 namespace quillon {
 namespace {

@@ -1,4 +1,4 @@
-#include "session/startup.h"
+#include "flow/startup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/options_panel.h"
+#include "flow/options_panel.h"
 
 namespace quillon {
 

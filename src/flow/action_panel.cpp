@@ -1,12 +1,12 @@
-#include "ui/action_panel.h"
+#include "flow/action_panel.h"
 
+#include "flow/control_state.h"
+#include "flow/panel_dispatch.h"
+#include "flow/panel_opening.h"
 #include "platform/text.h"
 #include "selection/file_selection.h"
 #include "session/action_kinds.h"
-#include "session/panel_dispatch.h"
 #include "session/work_folder.h"
-#include "ui/control_state.h"
-#include "ui/panel_opening.h"
 
 namespace quillon {
 namespace {

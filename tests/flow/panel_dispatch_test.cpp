@@ -1,4 +1,4 @@
-#include "session/panel_dispatch.h"
+#include "flow/panel_dispatch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,9 @@
-#include "ui/enable_buttons.h"
+#include "flow/enable_buttons.h"
 
 #include "rename/criteria.h"
+#include "session/readiness.h"
 
 namespace quillon {
-
-int PositionalCriteriaOn(const Session& s) {
-  const RenameCriteria& c = s.rename.criteria;
-  return (c.InsertOn ? 1 : 0) + (c.ReplaceOn ? 1 : 0) + (c.RemoveOn ? 1 : 0);
-}
 
 ButtonStates EnableButtons(const Session& s) {
   const SessionState& st = s.state;

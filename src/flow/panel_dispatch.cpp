@@ -1,13 +1,13 @@
-#include "session/panel_dispatch.h"
+#include "flow/panel_dispatch.h"
 
+#include "flow/action_panel.h"
+#include "flow/control_state.h"
+#include "flow/options_panel.h"
+#include "flow/priority_panel.h"
 #include "rename/criteria.h"
 #include "selection/file_selection.h"
 #include "selection/selection_panel.h"
 #include "session/readiness.h"
-#include "ui/action_panel.h"
-#include "ui/control_state.h"
-#include "ui/options_panel.h"
-#include "ui/priority_panel.h"
 
 namespace quillon {
 namespace {

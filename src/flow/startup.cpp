@@ -1,5 +1,6 @@
-#include "session/startup.h"
+#include "flow/startup.h"
 
+#include "flow/folder_lists.h"
 #include "platform/text.h"
 #include "selection/file_selection.h"
 #include "selection/folder_change.h"

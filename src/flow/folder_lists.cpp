@@ -1,9 +1,11 @@
-#include "selection/folder_navigation.h"
+#include "flow/folder_lists.h"
 
+#include "flow/control_state.h"
+#include "flow/panel_dispatch.h"
 #include "platform/text.h"
 #include "selection/folder_change.h"
 #include "session/work_folder.h"
-#include "ui/control_state.h"
+#include "ui/messages.h"
 
 namespace quillon {
 namespace {
@@ -21,6 +23,27 @@ void GoTo(Session& s, UserInterface& ui, std::int16_t pos) {
 }
 
 }  // namespace
+
+void OnDir1Change(Session& s, UserInterface& ui) {
+  FolderChanged(s, ui);
+  if (!s.state.StartingUp) SetControlState(s, ui, "setButGlobal");
+}
+
+void OnDrive1Change(Session& s, UserInterface& ui, const std::string& drive) {
+  SelectionState& sel = s.selection;
+  if (s.files.DriveReady(drive) && PointFolderList(s, drive)) {
+    OnDir1Change(s, ui);
+    sel.LastGoodDrive = s.files.DriveOf(sel.Dir1Path);
+    sel.LastGoodDriveLetter = sel.LastGoodDrive;
+    return;
+  }
+  ShowMessage(s, ui, "MessageDriveNotReady");
+}
+
+void OnFile1Click(Session& s, UserInterface& ui) {
+  s.state.FileListClicked = true;
+  ApplyPanel(s, ui);
+}
 
 void ImageGoToStartClick(Session& s, UserInterface& ui) {
   if (s.state.FolderHistory.empty()) return;

@@ -1,4 +1,4 @@
-#include "ui/priority_panel.h"
+#include "flow/priority_panel.h"
 
 #include "rename/criteria.h"
 

@@ -1,8 +1,8 @@
-#include "ui/panel_opening.h"
+#include "flow/panel_opening.h"
 
+#include "flow/action_panel.h"
+#include "flow/control_state.h"
 #include "selection/selection_panel.h"
-#include "ui/action_panel.h"
-#include "ui/control_state.h"
 
 namespace quillon {
 

@@ -1,0 +1,25 @@
+#pragma once
+// The main window's drive, folder and file lists and the folder history's buttons.
+#include <string>
+
+#include "session/session.h"
+#include "ui/user_interface.h"
+
+namespace quillon {
+
+// The folder list shows a new folder (Dir1Path is set by now).
+void OnDir1Change(Session& s, UserInterface& ui);
+
+// Goes to the chosen drive; a drive that cannot be read is refused with
+// "MessageDriveNotReady" and the last good drive is shown again.
+void OnDrive1Change(Session& s, UserInterface& ui, const std::string& drive);
+
+// A click in File1 changed the selected flags.
+void OnFile1Click(Session& s, UserInterface& ui);
+
+// Back, forward and start in the folder history.
+void ImageGoToStartClick(Session& s, UserInterface& ui);
+void ImageGoBackClick(Session& s, UserInterface& ui);
+void ImageGoForwardClick(Session& s, UserInterface& ui);
+
+}  // namespace quillon
