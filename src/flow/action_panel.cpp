@@ -1,12 +1,14 @@
 #include "flow/action_panel.h"
 
 #include "flow/control_state.h"
+#include "flow/enable_buttons.h"
 #include "flow/panel_dispatch.h"
 #include "flow/panel_opening.h"
 #include "platform/text.h"
 #include "selection/file_selection.h"
 #include "session/action_kinds.h"
 #include "session/work_folder.h"
+#include "ui/messages.h"
 
 namespace quillon {
 namespace {
@@ -26,6 +28,31 @@ void RebuildWorkingLists(Session& s) {
   } else {
     SplitSelectedNames(s);
   }
+}
+
+// LabelActionFolderName for a confirmed action.
+std::string ActionFolderCaption(int index, const std::string& destination, int attribute) {
+  switch (index) {
+    case 0:
+      return "";
+    case 1:
+    case 2:
+    case 4:
+      return "Copy To : " + destination;
+    case 3:
+    case 5:
+      return "Move To : " + destination;
+    case 6:
+      return "      Files Will Be Deleted Permanently. No Undo Available For Detete.";
+    default:
+      return "      New Attribute :: " +
+             std::string(kAttributeCaptions[static_cast<std::size_t>(attribute)]);
+  }
+}
+
+void SetDestFolder(SessionState& st, const std::string& folder) {
+  st.DestFolder = folder;
+  st.DestFolderUpper = ToUpper(st.DestFolder);
 }
 
 }  // namespace
@@ -50,23 +77,23 @@ void OpenActionPanel(Session& s) {
 
 void OnOptionActionClick(Session& s, UserInterface& ui, std::int16_t index) {
   s.state.ActionIndexPending = index;
-  ActionChoiceChanged(s, ui);
+  OpenPanel(s, ui, "setNullIndexAction");
 }
 
 void OnCheckActionModeClick(Session& s, UserInterface& ui, bool ticked) {
   s.state.ReviewModePending = ticked;
-  ActionChoiceChanged(s, ui);
+  OpenPanel(s, ui, "setNullIndexAction");
 }
 
 void OnCheckActionOverwriteClick(Session& s, UserInterface& ui, bool ticked) {
   s.state.OverwritePending = ticked;
-  ActionChoiceChanged(s, ui);
+  OpenPanel(s, ui, "setNullIndexAction");
 }
 
 void OnOptionAttributeClick(Session& s, UserInterface& ui, std::int16_t index) {
   SessionState& st = s.state;
   st.AttributeIndexPending = index;
-  ActionChoiceChanged(s, ui);
+  OpenPanel(s, ui, "setNullIndexAction");
   st.LabelActionMust = index == 0 ? "Must select an Attribute to Set Attribute" : "";
 }
 
@@ -113,13 +140,13 @@ void ConfirmAction(Session& s, UserInterface&) {
   SessionState& st = s.state;
   const int index = st.ActionIndexPending;
   if (index < 0 || index >= static_cast<int>(kActionKinds.size())) return;
+  st.ReviewMode = st.ReviewModePending;
   if (index == 7 && st.AttributeIndexPending == 0) {
     // Set Attribute without an attribute is not confirmed.
     st.ActionIndexPending = st.ActionIndex;
     st.AttributeIndex = 0;
     return;
   }
-  st.ReviewMode = st.ReviewModePending;
   if (st.ActionIndex != 0 && index == 0) --st.SettingsCount;
   if (st.ActionIndex == 0 && index != 0) ++st.SettingsCount;
 
@@ -131,29 +158,8 @@ void ConfirmAction(Session& s, UserInterface&) {
   if (kind.needsDestination) st.ActionDestFolder = st.DestFolder;
   const bool keepOverwrite = IsCopyKind(index);
   if (!keepOverwrite) st.OverwritePending = false;
-  switch (index) {
-    case 0:
-      st.LabelActionFolderName.clear();
-      break;
-    case 1:
-    case 2:
-    case 4:
-      st.LabelActionFolderName = "Copy To : " + st.ActionDestFolder;
-      break;
-    case 3:
-    case 5:
-      st.LabelActionFolderName = "Move To : " + st.ActionDestFolder;
-      break;
-    case 6:
-      st.LabelActionFolderName =
-          "      Files Will Be Deleted Permanently. No Undo Available For Detete.";
-      break;
-    default:
-      st.LabelActionFolderName =
-          "      New Attribute :: " +
-          std::string(kAttributeCaptions[static_cast<std::size_t>(st.AttributeIndexPending)]);
-      break;
-  }
+  st.LabelActionFolderName =
+      ActionFolderCaption(index, st.ActionDestFolder, st.AttributeIndexPending);
   st.LabelActionType = st.ActionName;
   if (keepOverwrite && st.OverwritePending) st.LabelActionType += " : Overwrite Confirmed";
   if ((index == 6 || index == 7) && st.ResultShown) st.KeepResultShown = true;
@@ -162,12 +168,46 @@ void ConfirmAction(Session& s, UserInterface&) {
   RebuildWorkingLists(s);
 }
 
-void SetDestinationFolder(Session& s, UserInterface& ui, const std::string& folder) {
+void CancelActionPanel(Session& s) {
   SessionState& st = s.state;
+  st.ActionIndexPending = st.ActionIndex;
+  st.ReviewModePending = st.ReviewMode;
+  st.AttributeIndexPending = st.AttributeIndex;
+  st.OverwritePending = st.OverwriteConfirmed;
+  // A folder picked but not confirmed is forgotten.
+  SetDestFolder(st, st.ActionDestFolder);
+  st.LabelActionMust.clear();
+}
+
+void ImageActionBrowseClick(Session& s, UserInterface& ui) {
+  SessionState& st = s.state;
+  if (st.ActionIndexPending < 1 || st.ActionIndexPending > 5 || st.DestChooserOpen) return;
+  st.DestChooserOpen = true;
+  OpenPanel(s, ui, "setNullActionMovePath");
+}
+
+void DestinationChosen(Session& s, UserInterface& ui, const std::string& folder) {
+  SessionState& st = s.state;
+  st.DestChooserOpen = false;
   if (folder.empty() || !s.files.FolderExists(folder)) return;
-  st.DestFolder = WithSeparator(folder);
-  st.DestFolderUpper = ToUpper(st.DestFolder);
-  ActionChoiceChanged(s, ui);
+  const std::string chosen = WithSeparator(folder);
+  if (!s.options.AllowSystemFolder && InSystemTree(s, ToUpper(chosen))) {
+    ShowMessage(s, ui, "MessageBypassingSystemRigidity");
+    return;
+  }
+  SetDestFolder(st, chosen);
+  OpenPanel(s, ui, "setNullIndexAction");
+}
+
+void GiveUpDestination(Session& s) {
+  SessionState& st = s.state;
+  SetDestFolder(st, st.WorkFolder);
+  if (!InSystemTree(s, ToUpper(st.ActionDestFolder))) return;
+  st.ActionDestFolder = st.WorkFolder;
+  if (ActionNeedsDestination(st.ActionIndex)) {
+    st.LabelActionFolderName =
+        ActionFolderCaption(st.ActionIndex, st.ActionDestFolder, st.AttributeIndex);
+  }
 }
 
 void ImageClearActionClick(Session& s, UserInterface& ui) {
@@ -175,6 +215,37 @@ void ImageClearActionClick(Session& s, UserInterface& ui) {
   s.state.ReviewModePending = false;
   s.state.PendingKeyword = "Action";
   ApplyPanel(s, ui);
+}
+
+View ActionPanelView(const Session& s) {
+  const SessionState& st = s.state;
+  const int index = st.ActionIndexPending;
+  View v;
+  v["OptionAction"].index = index;
+  v["OptionAttribute"].index = st.AttributeIndexPending;
+  v["FrameAttribute"].visible = index == 7;
+  v["CheckActionOverwrite"].visible = IsCopyKind(index);
+  v["CheckActionOverwrite"].checked = st.OverwritePending;
+  v["CheckActionMode"].checked = st.ReviewModePending;
+  v["ImageActionBrowse"] = EnableButtons(s).at("ImageActionBrowse");
+  v["ImageActionBrowse"].visible = ActionNeedsDestination(index);
+  v["LabelActionDestination"].visible = ActionNeedsDestination(index);
+  v["LabelActionDestination"].text =
+      st.DestFolder == st.WorkFolder ? "" : st.DestChooserHeading + " " + st.DestFolder;
+  v["LabelActionMust"].text = st.LabelActionMust;
+  v["LabelActionWarning"].text =
+      index == 6 ? "Deleted files can not be brought back: Undo is not available for Delete." : "";
+  v["ImageActionOK"].enabled = st.ImageActionOKEnabled;
+  std::string face;
+  if (st.ReviewModePending) {
+    face = "Review";
+  } else if (index == 7) {
+    face = "Attribute";
+  } else if (index == 6) {
+    face = "Delete";
+  }
+  v["ImageActionOK"].face = face;
+  return v;
 }
 
 }  // namespace quillon

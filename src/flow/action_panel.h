@@ -1,9 +1,11 @@
 #pragma once
-// The Action panel: choosing an action, Review Mode, overwrite and the attribute, and
-// confirming them.
+// The Action panel: choosing an action, Review Mode, overwrite, the attribute and the
+// destination, and confirming them.
 #include <array>
+#include <string>
 #include <string_view>
 
+#include "flow/view.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
 
@@ -22,15 +24,31 @@ void OnOptionActionClick(Session& s, UserInterface& ui, std::int16_t index);
 void OnCheckActionModeClick(Session& s, UserInterface& ui, bool ticked);
 void OnCheckActionOverwriteClick(Session& s, UserInterface& ui, bool ticked);
 void OnOptionAttributeClick(Session& s, UserInterface& ui, std::int16_t index);
-// "setNullIndexAction": the notes of the chosen action, then the OK state.
+// "setNullIndexAction": the notes of the chosen action, then the OK state
+// ("setButOnlyAction").
 void ActionChoiceChanged(Session& s, UserInterface& ui);
-// "setButOnlyAction": whether OK may confirm the choice.
+// Whether OK may confirm the choice.
 bool ActionOKEnabled(const Session& s);
 // "Action" in ApplyPanel: the chosen action becomes the action in effect.
 void ConfirmAction(Session& s, UserInterface& ui);
-// A destination folder chosen for copying or moving.
-void SetDestinationFolder(Session& s, UserInterface& ui, const std::string& folder);
+// Cancel: the choice and the destination go back to those in effect.
+void CancelActionPanel(Session& s);
+
+// "Set Destination": opens the destination chooser ("setNullActionMovePath").
+void ImageActionBrowseClick(Session& s, UserInterface& ui);
+// The chooser closed; `folder` is the folder picked, or "" when it was cancelled. A
+// folder in the system folder's tree is refused while working there is not allowed.
+void DestinationChosen(Session& s, UserInterface& ui, const std::string& folder);
+
+// The destination goes back to the working folder, the confirmed one too when it lies in
+// the system folder's tree: Preview then asks for another.
+void GiveUpDestination(Session& s);
+
 // The Reset button beside the action display: back to "Rename" outside Review Mode.
 void ImageClearActionClick(Session& s, UserInterface& ui);
+
+// What the panel shows: the options chosen, the boxes the action needs, its notes, and
+// the OK button with the face of its kind of confirmation.
+View ActionPanelView(const Session& s);
 
 }  // namespace quillon

@@ -1,58 +1,89 @@
 #include "flow/enable_buttons.h"
 
-#include "rename/criteria.h"
 #include "session/readiness.h"
 
 namespace quillon {
+namespace {
 
-ButtonStates EnableButtons(const Session& s) {
+constexpr const char* kDecided[] = {
+    "ImageInfoHide",    "ImageActionBrowse",   "ImageJob",
+    "ImageReject",      "ImageAction",         "ImageClearAction",
+    "ImageRigidity",    "ImageClearRigidity",  "ImageHelp",
+    "ImageSelection",   "ImageClearSelection", "ImageRenameCriteria",
+    "ImageClearRename", "ImageResetAll",       "ImagePreview",
+    "ImageUndo",        "ImageViewPriority",   "CheckEasyProcess",
+};
+
+}  // namespace
+
+View EnableButtons(const Session& s) {
   const SessionState& st = s.state;
   const RenameCriteria& c = s.rename.criteria;
-  ButtonStates b;
-  b.ImageInfoHide = !(st.SideFrame == "InfoFrame" && st.ResultShown);
-  b.ImageActionBrowse =
-      !st.DestChooserOpen && st.ActionIndexPending >= 1 && st.ActionIndexPending <= 5;
-  if (st.ActionBusy) return b;
+  View v;
+  for (const char* name : kDecided) v[name].enabled = false;
+  auto enable = [&v](const char* name) { v[name].enabled = true; };
 
-  if (st.JobReady) {
-    b.ImageJob = true;
-    b.ImageReject = !st.ReviewMode || st.ActionIndex < 6;
+  if (!(st.SideFrame == "InfoFrame" && st.ResultShown)) enable("ImageInfoHide");
+  if (!st.DestChooserOpen && st.ActionIndexPending >= 1 && st.ActionIndexPending <= 5) {
+    enable("ImageActionBrowse");
+  }
+  if (st.ActionBusy) return v;
+
+  // While a panel is open only the panel's own controls act; a prepared job waits.
+  if (st.JobReady && !st.PanelOpen) {
+    enable("ImageJob");
+    if (!st.ReviewMode || st.ActionIndex < 6) enable("ImageReject");
   }
   if (!st.ResultShown) {
-    b.ImageAction = b.ImageClearAction = b.ImageRigidity = b.ImageClearRigidity = true;
-    b.ImageHelp = true;
-    if (!st.EasyProcessOn) {
-      b.ImageSelection = b.ImageClearSelection = true;
-      if (st.ActionIndex < 4) b.ImageRenameCriteria = b.ImageClearRename = true;
+    for (const char* name :
+         {"ImageAction", "ImageClearAction", "ImageRigidity", "ImageClearRigidity", "ImageHelp"}) {
+      enable(name);
     }
-    b.ImageResetAll = c.CaseOn || c.SpaceOn || c.ExtOn || c.HandleOn || st.SettingsCount >= 1 ||
-                      st.SelectionMade || !OptionsAtDefault(s.options.OptionsCode);
-    b.ImagePreview = (st.RenamePending || st.CheckPending) && !st.PanelOpen;
-    b.ImageUndo = st.UndoAvailable;
-    b.ImageViewPriority = PositionalCriteriaOn(s) > 1;
-    b.CheckEasyProcess = s.selection.SavedSelection == 0;
+    if (!st.EasyProcessOn) {
+      enable("ImageSelection");
+      enable("ImageClearSelection");
+      if (st.ActionIndex < 4) {
+        enable("ImageRenameCriteria");
+        enable("ImageClearRename");
+      }
+    }
+    if (c.CaseOn || c.SpaceOn || c.ExtOn || c.HandleOn || st.SettingsCount >= 1 ||
+        st.SelectionMade || !OptionsAtDefault(s.options.OptionsCode)) {
+      enable("ImageResetAll");
+    }
+    if ((st.RenamePending || st.CheckPending) && !st.PanelOpen) enable("ImagePreview");
+    if (st.UndoAvailable && !st.PanelOpen) enable("ImageUndo");
+    if (PositionalCriteriaOn(s) > 1) enable("ImageViewPriority");
+    if (s.selection.SavedSelection == 0) enable("CheckEasyProcess");
   } else if (st.ActionIndex == 6 || st.ActionIndex == 7) {
     // The files to delete or re-attribute can still be changed.
-    b.ImageSelection = b.ImageClearSelection = b.ImageAction = b.ImageClearAction = true;
+    for (const char* name :
+         {"ImageSelection", "ImageClearSelection", "ImageAction", "ImageClearAction"}) {
+      enable(name);
+    }
   }
-  return b;
+  return v;
 }
 
-ResetButtons ResetButtonVisibility(const Session& s) {
+View ResetButtonVisibility(const Session& s) {
   const SessionState& st = s.state;
-  ResetButtons r;
+  View v;
+  auto show = [&v](const char* button, const char* label, bool visible) {
+    v[button].visible = visible;
+    v[label].visible = visible;
+  };
+  const bool selectionReset = s.selection.SavedSelection != 0 || st.SelectionMade;
+  show("ImageClearSelection", "LabelClearSelection", selectionReset);
   if (s.selection.SavedSelection != 0) {
-    r.selectionVisible = true;
-    r.LabelClearSelection = "Reset";
+    v["LabelClearSelection"].text = "Reset";
   } else if (st.SelectionMade) {
-    r.selectionVisible = true;
-    r.LabelClearSelection =
+    v["LabelClearSelection"].text =
         st.SelectedCount < 2 ? "Reset : Unselect File" : "Reset : Unselect Files";
   }
-  r.actionVisible = st.ActionIndex > 0 || st.ReviewMode;
-  r.renameVisible = AnyRenameCriterionOn(s);
-  r.rigidityVisible = !OptionsAtDefault(s.options.OptionsCode);
-  return r;
+  show("ImageClearAction", "LabelClearAction", st.ActionIndex > 0 || st.ReviewMode);
+  show("ImageClearRename", "LabelClearRename", AnyRenameCriterionOn(s));
+  show("ImageClearRigidity", "LabelClearRigidity", !OptionsAtDefault(s.options.OptionsCode));
+  return v;
 }
 
 }  // namespace quillon

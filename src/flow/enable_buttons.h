@@ -1,44 +1,15 @@
 #pragma once
-// Which buttons of the main window are enabled, and which reset buttons are visible,
-// for the session's state.
-#include <string>
-
+// Which buttons of the main window are enabled, and which reset buttons are shown.
+#include "flow/view.h"
 #include "session/session.h"
 
 namespace quillon {
 
-struct ButtonStates {
-  bool ImageInfoHide = false;
-  bool ImageActionBrowse = false;
-  bool ImageJob = false;
-  bool ImageReject = false;
-  bool ImageAction = false;
-  bool ImageClearAction = false;
-  bool ImageRigidity = false;
-  bool ImageClearRigidity = false;
-  bool ImageHelp = false;
-  bool ImageSelection = false;
-  bool ImageClearSelection = false;
-  bool ImageRenameCriteria = false;
-  bool ImageClearRename = false;
-  bool ImageResetAll = false;
-  bool ImagePreview = false;
-  bool ImageUndo = false;
-  bool ImageViewPriority = false;
-  bool CheckEasyProcess = false;
-};
+// Every button EnableButtons decides, with `enabled` set (false unless a rule enables it).
+View EnableButtons(const Session& s);
 
-ButtonStates EnableButtons(const Session& s);
-
-// The reset buttons beside the status displays: visible or not, and their captions.
-struct ResetButtons {
-  bool selectionVisible = false;
-  std::string LabelClearSelection;
-  bool actionVisible = false;
-  bool renameVisible = false;
-  bool rigidityVisible = false;
-};
-
-ResetButtons ResetButtonVisibility(const Session& s);
+// The reset buttons beside the status displays and their captions: `visible` set for the
+// four buttons and their labels, LabelClearSelection's text.
+View ResetButtonVisibility(const Session& s);
 
 }  // namespace quillon

@@ -1,19 +1,25 @@
 #pragma once
-// The Little Help and the status labels that count and name what is about to happen.
+// The Little Help: four lines that say what the user can do next, and the status labels
+// that count files and name what is about to happen.
 #include <string>
 
+#include "flow/view.h"
 #include "session/session.h"
 
 namespace quillon {
 
+// Rebuilds every text of s.help from the session. Reads and clears UndoJustDone.
+void UpdateLittleHelp(Session& s);
+
 // LabelSelectFile: "Select File", "Could not Select any File", or "3 Files Selected".
 std::string SelectFileCaption(const Session& s);
-
 // LabelListFile: the heading of the result list while a job is prepared.
 std::string ListFileCaption(const Session& s);
+// The job button's word for an action index: "Rename", "Copy", "Move", "Delete" or
+// "Set Attribute".
+std::string JobWord(int actionIndex);
 
-// LabelReviewMode: "Undo Complete" once after an undo, "Review Mode", or the reminder
-// that the last action can still be undone while the undo warning is off.
-std::string ReviewModeCaption(Session& s);
+// FrameInfo, its four lines and the status labels, as the front end shows them.
+View LittleHelpView(const Session& s);
 
 }  // namespace quillon

@@ -41,6 +41,8 @@ bool ApplyFileListClick(Session& s, UserInterface& ui) {
   SessionState& st = s.state;
   if (st.JobReady && st.ActionIndex < 6) {
     RestoreSelection(s);
+    // The list shows the prepared job's files again.
+    ui.RefreshFileList();
     st.FileListClicked = false;
     SetControlState(s, ui, "setButOnlyPicture");
     return false;
@@ -113,8 +115,7 @@ void CancelPanel(Session& s, UserInterface& ui) {
   if (keyword == "Selection") {
     s.selection.OptSelection = s.selection.SavedSelection;
   } else if (keyword == "Action") {
-    st.ActionIndexPending = st.ActionIndex;
-    st.ReviewModePending = st.ReviewMode;
+    CancelActionPanel(s);
   } else if (keyword == "Options") {
     CancelOptionsPanel(s);
   }

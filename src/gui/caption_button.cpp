@@ -1,6 +1,8 @@
 #include "gui/caption_button.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QStyle>
 
 namespace quillon::gui {
 
@@ -15,7 +17,42 @@ CaptionButton::CaptionButton(const QString& name, const QString& labelName, cons
   layout->setContentsMargins(8, 2, 8, 2);
   layout->addWidget(label_);
   setMinimumHeight(label_->sizeHint().height() + 12);
-  setMinimumWidth(label_->sizeHint().width() + 24);
+  FitCaption();
+}
+
+void CaptionButton::setCaption(const QString& caption) {
+  label_->setText(caption);
+  FitCaption();
+}
+
+void CaptionButton::FitCaption() {
+  const int icon = iconLabel_ == nullptr
+                       ? 0
+                       : style()->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, this) + 8;
+  setMinimumWidth(label_->sizeHint().width() + icon + 24);
+}
+
+void CaptionButton::setCaptionIcon(const QIcon& icon) {
+  captionIcon_ = icon;
+  if (iconLabel_ == nullptr) {
+    iconLabel_ = new QLabel(this);
+    iconLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    static_cast<QHBoxLayout*>(layout())->insertWidget(0, iconLabel_);
+  }
+  ShowIcon();
+  FitCaption();
+}
+
+void CaptionButton::ShowIcon() {
+  if (iconLabel_ == nullptr) return;
+  const int side = style()->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, this);
+  iconLabel_->setPixmap(
+      captionIcon_.pixmap(side, side, isEnabled() ? QIcon::Normal : QIcon::Disabled));
+}
+
+void CaptionButton::changeEvent(QEvent* event) {
+  QPushButton::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange) ShowIcon();
 }
 
 QPushButton* NamedButton(const QString& name, const QString& caption, QWidget* parent) {

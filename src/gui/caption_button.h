@@ -1,6 +1,7 @@
 #pragma once
 // A button whose face carries a separate caption label, so both the button and its
 // caption can be found and changed by name.
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,10 +12,21 @@ class CaptionButton : public QPushButton {
   CaptionButton(const QString& name, const QString& labelName, const QString& caption,
                 QWidget* parent = nullptr);
   QLabel* label() const { return label_; }
-  void setCaption(const QString& caption) { label_->setText(caption); }
+  // Changes the caption; the button grows to show it whole.
+  void setCaption(const QString& caption);
+  // A picture before the caption.
+  void setCaptionIcon(const QIcon& icon);
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
+  void ShowIcon();
+  void FitCaption();
+
   QLabel* label_;
+  QLabel* iconLabel_ = nullptr;
+  QIcon captionIcon_;
 };
 
 // A plain button named after its control.

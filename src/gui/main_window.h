@@ -1,40 +1,40 @@
 #pragma once
 // frmMain: folder and file lists on the left, the work area, the job bar, the main
 // buttons, the status displays and the side area. Every decision is the core's; the
-// window forwards events and renders the session.
-#include <QHash>
+// window forwards events and renders the core's views.
 #include <QMainWindow>
 #include <string>
 #include <vector>
 
+#include "gui/view_renderer.h"
 #include "selection/folder_list_view.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
 
-class QAbstractButton;
 class QComboBox;
-class QFrame;
 class QItemSelection;
-class QLabel;
 class QListView;
 class QListWidget;
 class QListWidgetItem;
 class QProgressBar;
-class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 
 namespace quillon::gui {
 
 class ActionFrame;
 class FileListModel;
+class OptionsFrame;
 class SelectionFrame;
 
 class MainWindow : public QMainWindow {
  public:
   MainWindow(Session& session, UserInterface& ui);
 
-  // Renders the session for a control-state code.
+  // Renders the session for a control-state code, as far as the code refreshes.
   void RenderControlState(const std::string& code);
+  // Shows what a panel-opening code opened or changed.
+  void RenderPanel(const std::string& code);
   // Reads the drive, folder and file lists again from the session.
   void RenderFolderList();
   void RenderFileList();
@@ -46,25 +46,21 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildLists(QWidget* area);
+  // Build and render, one pair per part of the window.
+  QWidget* BuildLists();
+  void RenderFile1Selection();
   QWidget* BuildWorkArea();
+  void RenderWorkArea();
   QWidget* BuildJobBar();
   QWidget* BuildMainButtons();
   QWidget* BuildStatusDisplays();
   QWidget* BuildSideArea();
-  // Registers a control so the renderers can reach it by its name.
-  template <typename T>
-  T* Keep(T* widget);
-  QWidget* Control(const char* name) const;
-  QLabel* Label(const char* name) const;
+  QWidget* BuildPriorityFrame(QWidget* parent);
+  QWidget* BuildHelpFrame();
+
   // Connects a button's click to a core handler taking the session and the port.
   void OnClick(const char* name, void (*handler)(Session&, UserInterface&));
-
-  void RenderWorkArea();
-  void RenderButtons();
-  void RenderStatus();
-  void RenderFolderListState();
-  void RenderFile1Selection();
+  QWidget* Control(const char* name);
 
   void OnDir1Activated(QListWidgetItem* item);
   void OnDrive1Changed(int index);
@@ -73,9 +69,9 @@ class MainWindow : public QMainWindow {
 
   Session& s_;
   UserInterface& ui_;
+  ViewRenderer renderer_;
   bool unloaded_ = false;
   bool renderingFile1_ = false;
-  QHash<QString, QWidget*> controls_;
 
   QComboBox* drive1_ = nullptr;
   QListWidget* dir1_ = nullptr;
@@ -85,8 +81,11 @@ class MainWindow : public QMainWindow {
   FileListModel* list1Model_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QStackedWidget* workArea_ = nullptr;
+  QWidget* resultPage_ = nullptr;
   SelectionFrame* frameSelection_ = nullptr;
   ActionFrame* frameAction_ = nullptr;
+  OptionsFrame* frameOptions_ = nullptr;
+  QWidget* frameHelp_ = nullptr;
   // The folder list's entries; items refer to them by position, so names that are not
   // UTF-8 keep their exact bytes.
   std::vector<FolderEntry> dirEntries_;

@@ -105,7 +105,12 @@ void frmMessage::SetContent(const MessageWindowContent& content) {
   ImageOK->setCaption(yesNo ? QStringLiteral("Yes") : QStringLiteral("OK"));
   ImageCancel->setCaption(yesNo ? QStringLiteral("No") : QStringLiteral("Cancel"));
   needsInput_ = content.buttons == "Cancel";
+  // A message that can only be acknowledged shows no Cancel at all.
   ImageCancel->setEnabled(content.buttons != "OK");
+  ImageCancel->setVisible(content.buttons != "OK");
+  const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+  const auto icon = yesNo ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxInformation;
+  PictureMessage->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(iconSize));
   ImageOK->setDefault(true);
 
   TextInput0->clear();

@@ -11,7 +11,9 @@ void QtUserInterface::SetControlState(const std::string& code) {
   if (window_ != nullptr) window_->RenderControlState(code);
 }
 
-void QtUserInterface::OpenPanel(const std::string&) {}
+void QtUserInterface::OpenPanel(const std::string& code) {
+  if (window_ != nullptr) window_->RenderPanel(code);
+}
 
 MessageReply QtUserInterface::OpenMessageWindow(const MessageWindowContent& content) {
   if (autoAnswer_) {

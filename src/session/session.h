@@ -4,8 +4,10 @@
 #include "platform/environment.h"
 #include "platform/file_services.h"
 #include "session/action_state.h"
+#include "session/help_state.h"
 #include "session/message_state.h"
 #include "session/options.h"
+#include "session/panel_state.h"
 #include "session/rename_state.h"
 #include "session/selection_state.h"
 #include "session/session_state.h"
@@ -27,6 +29,9 @@ struct Session {
   RenameState rename;
   MessageState message;
   ActionState actions;
+  HelpState help;
+  OptionsPanelState optionsPanel;
+  PriorityPanelState priorityPanel;
 };
 
 }  // namespace quillon

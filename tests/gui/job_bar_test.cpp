@@ -41,7 +41,7 @@ TEST_F(JobBarTest, CopyIsFinalizedRunAndUndone) {
   ClickFile(0);
   ClickFile(2);
   ChooseAction("OptionAction4");
-  SetDestinationFolder(session, ui, dir / "dest");
+  DestinationChosen(session, ui, dir / "dest");
   ClickEnabled("ImageActionOK");
   EXPECT_EQ(qobject_cast<QLabel*>(Find("LabelPreview"))->text(), QStringLiteral("Finalize"));
   ClickEnabled("ImagePreview");

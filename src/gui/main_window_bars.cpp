@@ -1,0 +1,184 @@
+// The main window's work area, job bar and main buttons.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "flow/action_panel.h"
+#include "flow/job_bar.h"
+#include "flow/main_buttons.h"
+#include "flow/options_panel.h"
+#include "flow/selection_panel_buttons.h"
+#include "gui/action_frame.h"
+#include "gui/caption_button.h"
+#include "gui/file_list_model.h"
+#include "gui/icons.h"
+#include "gui/main_window.h"
+#include "gui/options_frame.h"
+#include "gui/selection_frame.h"
+
+namespace quillon::gui {
+namespace {
+
+// A panel scrolls inside the work area rather than being cut in a small window.
+QScrollArea* Scrolling(QWidget* panel, QWidget* parent) {
+  auto* area = new QScrollArea(parent);
+  area->setWidget(panel);
+  area->setWidgetResizable(true);
+  area->setFrameShape(QFrame::NoFrame);
+  return area;
+}
+
+// The first control of a panel that the keyboard can reach.
+void FocusFirstControl(QWidget* panel) {
+  for (QWidget* child : panel->findChildren<QWidget*>()) {
+    if ((child->focusPolicy() & Qt::TabFocus) && child->isVisibleTo(panel) && child->isEnabled()) {
+      child->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+QWidget* MainWindow::BuildWorkArea() {
+  // One panel at a time, or the result list.
+  workArea_ = new QStackedWidget(this);
+  resultPage_ = new QWidget(workArea_);
+  auto* layout = new QVBoxLayout(resultPage_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(NamedLabel(QStringLiteral("LabelListFile"), QString(), resultPage_));
+  list1_ = new QListView(resultPage_);
+  list1_->setObjectName(QStringLiteral("List1"));
+  list1Model_ = new FileListModel(s_.selection.List1, list1_);
+  list1_->setModel(list1Model_);
+  list1_->setSelectionMode(QAbstractItemView::NoSelection);  // display only
+  list1_->setUniformItemSizes(true);
+  list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  layout->addWidget(list1_);
+  workArea_->addWidget(resultPage_);
+
+  frameSelection_ = new SelectionFrame(s_, ui_, workArea_);
+  frameAction_ = new ActionFrame(s_, ui_, workArea_);
+  frameOptions_ = new OptionsFrame(s_, ui_, workArea_);
+  frameHelp_ = BuildHelpFrame();
+  for (QWidget* panel :
+       {static_cast<QWidget*>(frameSelection_), static_cast<QWidget*>(frameAction_),
+        static_cast<QWidget*>(frameOptions_), frameHelp_}) {
+    workArea_->addWidget(Scrolling(panel, workArea_));
+  }
+  return workArea_;
+}
+
+void MainWindow::RenderWorkArea() {
+  const View view = WorkAreaView(s_);
+  QWidget* page = resultPage_;
+  QWidget* panel = nullptr;
+  for (QWidget* candidate :
+       {static_cast<QWidget*>(frameSelection_), static_cast<QWidget*>(frameAction_),
+        static_cast<QWidget*>(frameOptions_), frameHelp_}) {
+    const auto found = view.find(candidate->objectName().toStdString());
+    if (found != view.end() && found->second.visible.value_or(false)) {
+      panel = candidate;
+      page = candidate->parentWidget()->parentWidget();  // the scroll area
+    }
+  }
+  if (workArea_->currentWidget() != page) {
+    workArea_->setCurrentWidget(page);
+    // The keyboard goes to the panel that opened, or back to the main buttons.
+    if (panel != nullptr) {
+      FocusFirstControl(panel);
+    } else if (QWidget* focus = QApplication::focusWidget();
+               focus == nullptr || !focus->isVisible()) {
+      Control("ImageSelection")->setFocus();
+    }
+  }
+  list1Model_->reload();
+}
+
+QWidget* MainWindow::BuildJobBar() {
+  auto* bar = new QFrame(this);
+  bar->setObjectName(QStringLiteral("FrameJob"));
+  bar->setFrameShape(QFrame::StyledPanel);
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(4, 4, 4, 4);
+  QAbstractButton* buttons[] = {
+      NamedButton(QStringLiteral("ImageResetAll"), QStringLiteral("Reset All"), bar),
+      new CaptionButton(QStringLiteral("ImagePreview"), QStringLiteral("LabelPreview"),
+                        QStringLiteral("Preview"), bar),
+      new CaptionButton(QStringLiteral("ImageJob"), QStringLiteral("LabelJob"),
+                        QStringLiteral("Rename"), bar),
+      NamedButton(QStringLiteral("ImageReject"), QStringLiteral("Cancel"), bar),
+      NamedButton(QStringLiteral("ImageUndo"), QStringLiteral("Undo"), bar),
+  };
+  for (QAbstractButton* button : buttons) {
+    GiveIcon(button);
+    layout->addWidget(button);
+  }
+  progress_ = new QProgressBar(bar);
+  progress_->setObjectName(QStringLiteral("ProgressJob"));
+  progress_->setFormat(QStringLiteral("%v of %m files"));
+  // Shown only while a job runs; its room is kept so that nothing moves.
+  QSizePolicy keep = progress_->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  progress_->setSizePolicy(keep);
+  progress_->hide();
+  layout->addWidget(progress_, 1);
+
+  OnClick("ImageResetAll", &ImageResetAllClick);
+  OnClick("ImagePreview", &PreviewClick);
+  OnClick("ImageJob", &JobClick);
+  OnClick("ImageReject", &RejectClick);
+  OnClick("ImageUndo", &UndoClick);
+  return bar;
+}
+
+QWidget* MainWindow::BuildMainButtons() {
+  auto* row = new QWidget(this);
+  auto* layout = new QGridLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  const std::pair<const char*, const char*> buttons[] = {
+      {"ImageSelection", "&Selection"},
+      {"ImageAction", "&Action"},
+      {"ImageRenameCriteria", "Rename &Criteria"},
+      {"ImageRigidity", "&Options"},
+      {"ImageHelp", "&Help"},
+      {"ImageGoodbye", "&Goodbye"},
+  };
+  int column = 0;
+  for (const auto& [name, caption] : buttons) {
+    auto* button = NamedButton(QString::fromLatin1(name), QString::fromLatin1(caption), row);
+    GiveIcon(button);
+    layout->addWidget(button, column / 4, column % 4);
+    ++column;
+  }
+  auto* easy = new QCheckBox(QStringLiteral("&Easy Process"), row);
+  easy->setObjectName(QStringLiteral("CheckEasyProcess"));
+  layout->addWidget(easy, column / 4, column % 4);
+
+  OnClick("ImageSelection", &ImageSelectionClick);
+  OnClick("ImageAction", &ImageActionClick);
+  OnClick("ImageRigidity", &ImageRigidityClick);
+  OnClick("ImageHelp", &ImageHelpClick);
+  connect(qobject_cast<QAbstractButton*>(Control("ImageGoodbye")), &QAbstractButton::clicked, this,
+          &MainWindow::OnGoodbye);
+  return row;
+}
+
+void MainWindow::RenderProgress(int done, int total) {
+  progress_->setVisible(done < total);
+  progress_->setMaximum(std::max(total, 1));
+  progress_->setValue(done);
+  // Paint and stay responsive to the window system; the controls are disabled while the
+  // job runs, and a close is refused.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace quillon::gui
