@@ -128,7 +128,7 @@ void CheckNewNames(Session& s, UserInterface& ui, const std::vector<std::string>
 // answers whether a name exists there as a file, as FileExists would.
 void CheckDestination(Session& s, UserInterface& ui, const std::vector<std::string>& newNames) {
   Guarded(s, ui, "Bug-Quillon-FindConflictWithMove", [&] {
-    auto listed = s.files.ListFiles(s.state.DestFolder);
+    auto listed = s.files.ListFiles(s.state.ActionDestFolder);
     if (!listed.ok()) return listed.status();
     if (listed->empty()) return Status::Ok();
     const std::unordered_set<std::string_view> present(listed->begin(), listed->end());

@@ -45,9 +45,9 @@ void StartJournal(Session& s) {
   j.clear();
   j.TextUndoAction = st.ActionName;
   j.TextUndoWorkDir = s.selection.Dir1Path;
-  j.TextUndoMoveDir = ShownPath(st.DestFolder);
+  j.TextUndoMoveDir = ShownPath(st.ActionDestFolder);
   j.TextUndoWorkPath = st.WorkFolder;
-  j.TextUndoMovePath = st.DestFolder;
+  j.TextUndoMovePath = st.ActionDestFolder;
   // At most one row per selected file.
   j.ComboUndoOldName.reserve(s.selection.store.size());
   j.ComboUndoNewName.reserve(s.selection.store.size());

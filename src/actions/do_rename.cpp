@@ -43,7 +43,7 @@ void DoRename(Session& s, UserInterface& ui) {
 
 void DoRenameAndCopy(Session& s, UserInterface& ui) {
   const std::string& work = s.state.WorkFolder;
-  const std::string& dest = s.state.DestFolder;
+  const std::string& dest = s.state.ActionDestFolder;
   const Overwrite overwrite = CopyOverwrite(s);
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoRenCopy", kProgressEveryCopy,
                 [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
@@ -63,7 +63,7 @@ void DoRenameAndCopy(Session& s, UserInterface& ui) {
 
 // The source keeps its name; the copy takes the new one.
 void DoCopyAndRename(Session& s, UserInterface& ui) {
-  const std::string& dest = s.state.DestFolder;
+  const std::string& dest = s.state.ActionDestFolder;
   const Overwrite overwrite = CopyOverwrite(s);
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoCpyRename", kProgressEveryCopy,
                 [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
@@ -80,7 +80,7 @@ void DoCopyAndRename(Session& s, UserInterface& ui) {
 
 // The rename operation: both folders must be on one file system.
 void DoMoveAndRename(Session& s, UserInterface& ui) {
-  const std::string& dest = s.state.DestFolder;
+  const std::string& dest = s.state.ActionDestFolder;
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoMovRename", kProgressEvery,
                 [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
                   const std::string newName = StoreName(s, i);

@@ -15,7 +15,7 @@ std::optional<std::uint16_t> AttributeValue(std::int16_t attributeIndex) {
 }
 
 void DoCopy(Session& s, UserInterface& ui) {
-  const std::string& dest = s.state.DestFolder;
+  const std::string& dest = s.state.ActionDestFolder;
   const Overwrite overwrite = s.state.OverwriteConfirmed ? Overwrite::Yes : Overwrite::No;
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoCopy", kProgressEveryCopy,
                 [&](std::size_t, const std::string& oldName, const std::string& oldPath) {
@@ -30,7 +30,7 @@ void DoCopy(Session& s, UserInterface& ui) {
 
 // MoveFile never overwrites and works across file systems.
 void DoMove(Session& s, UserInterface& ui) {
-  const std::string& dest = s.state.DestFolder;
+  const std::string& dest = s.state.ActionDestFolder;
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoMove", kProgressEveryCopy,
                 [&](std::size_t, const std::string& oldName, const std::string& oldPath) {
                   if (Status moved = s.files.MoveFile(oldPath, dest + oldName); !moved.ok()) {

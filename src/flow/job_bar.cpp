@@ -42,7 +42,7 @@ void PreviewClick(Session& s, UserInterface& ui) {
   SessionState& st = s.state;
   if (st.PanelOpen || st.ActionBusy) return;
   if (!st.RenamePending && !st.CheckPending) return;
-  if (ActionNeedsDestination(st.ActionIndex) && st.WorkFolder == st.DestFolder) {
+  if (ActionNeedsDestination(st.ActionIndex) && st.WorkFolder == st.ActionDestFolder) {
     s.message.MessageKey = "MessageSourceDestSame";
     ShowMessageByKey(s, ui);
     return;

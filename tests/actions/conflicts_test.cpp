@@ -134,6 +134,7 @@ TEST_F(ConflictsTest, ChecksMarkRowsAndCountFindingsAsPairwiseComparisonWould) {
     s.selection.Dir1Path = w.path();
     s.state.WorkFolder = w.path() + "/";
     s.state.DestFolder = d.path() + "/";
+    s.state.ActionDestFolder = s.state.DestFolder;
     for (const auto& name : row.folder) w.file(name);
     for (const auto& name : row.inDest) d.file(name);
     SetAction("Rename And Copy");

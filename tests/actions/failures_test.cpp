@@ -94,6 +94,7 @@ TEST_F(FailureTest, EachJobStopsAtTheFailingFileAndUndoesExactlyWhatWasDone) {
     s.selection.Dir1Path = w.path();
     s.state.WorkFolder = w.path() + "/";
     s.state.DestFolder = d.path() + "/";
+    s.state.ActionDestFolder = s.state.DestFolder;
     for (const char* name : {"1", "2", "3", "4"}) w.file(name, name);
     SetAction(row.action);
     const bool renames = ActionRenames(s.state.ActionIndex);
@@ -174,6 +175,7 @@ TEST_F(FailureTest, CopyToAFullDiskStopsAndUndoRemovesTheCopiesMade) {
   work.file("a", block);
   work.file("b", block);
   s.state.DestFolder = tiny.path() + "/";
+  s.state.ActionDestFolder = s.state.DestFolder;
   SetAction("Copy");
   PrepareJob({{"a", "a"}, {"b", "b"}});
   JobClick(s, ui);
@@ -190,6 +192,7 @@ TEST_F(FailureTest, AcrossFileSystemsMoveAndRenameFailsButCopiesComeBack) {
   if (!other.mounted()) GTEST_SKIP() << other.reason();
   work.file("a.txt", "A");
   s.state.DestFolder = other.path() + "/";
+  s.state.ActionDestFolder = s.state.DestFolder;
   SetAction("Move And Rename");
   PrepareJob({{"a.txt", "b.txt"}});
   JobClick(s, ui);

@@ -63,6 +63,7 @@ TEST_F(PreviewTest, ComputesNamesListsThemAndShowsTheResult) {
 TEST_F(PreviewTest, SameSourceAndDestinationRefusesAndComputesNothing) {
   SelectTwoWithNewExtension("Copy And Rename");
   s.state.DestFolder = s.state.WorkFolder;
+  s.state.ActionDestFolder = s.state.DestFolder;
   PreviewClick(s, ui);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_NE(ui.messages[0].text.find("You have selected to Copy And Rename files."),
