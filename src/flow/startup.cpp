@@ -1,5 +1,6 @@
 #include "flow/startup.h"
 
+#include "flow/control_state.h"
 #include "flow/folder_lists.h"
 #include "platform/text.h"
 #include "selection/file_selection.h"
@@ -75,7 +76,10 @@ StartResult Main(Session& s, UserInterface& ui, StartupWindows& windows) {
 
   InitialModes(s);
 
+  // The first state: caption, buttons, folder lists, and the Little Help when it is due.
   if (st.FirstUse || s.options.ShowLittleHelp) st.SideFrame = "InfoFrame";
+  SetControlState(s, ui, "setButCaptionMain");
+  SetControlState(s, ui, "setButGlobal");
   windows.ShowMainWindow();
 
   st.StartingUp = false;

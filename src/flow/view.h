@@ -12,7 +12,7 @@ namespace quillon {
 inline constexpr std::uint32_t kDefaultColour = 0xFFFFFFFFu;
 inline constexpr std::uint32_t kRed = 0xFF0000u;
 inline constexpr std::uint32_t kBlue = 0x0000FFu;
-inline constexpr std::uint32_t kGrey = 0xC0C0C0u;
+inline constexpr std::uint32_t kGrey = 0xE8E8E8u;
 inline constexpr std::uint32_t kHighlight = 0x008000u;
 
 struct ControlView {

@@ -49,9 +49,9 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   auto* bottom = new QWidget(right);
   auto* bottomLayout = new QHBoxLayout(bottom);
   bottomLayout->setContentsMargins(0, 0, 0, 0);
-  bottomLayout->addWidget(BuildStatusDisplays(), 3);
-  bottomLayout->addWidget(BuildSideArea(), 2);
-  bottom->setFixedHeight(210);
+  bottomLayout->addWidget(BuildStatusDisplays(), 5);
+  bottomLayout->addWidget(BuildSideArea(), 3);
+  bottom->setFixedHeight(250);
   rightLayout->addWidget(bottom);
   columns->addWidget(right, 5);
   setCentralWidget(central);

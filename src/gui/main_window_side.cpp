@@ -60,9 +60,16 @@ class PriorityCombo : public QComboBox {
 }  // namespace
 
 QWidget* MainWindow::BuildStatusDisplays() {
+  // Two columns: what is selected and what will be done; how names change and the
+  // options.
   auto* content = new QWidget(this);
-  auto* layout = new QVBoxLayout(content);
-  layout->setContentsMargins(0, 0, 4, 0);
+  auto* columns = new QHBoxLayout(content);
+  columns->setContentsMargins(0, 0, 4, 0);
+  auto* left = new QVBoxLayout();
+  auto* right = new QVBoxLayout();
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 1);
+  QVBoxLayout* layout = left;
 
   // A status frame with its reset button and the button's caption label.
   auto frameWithReset = [&](const char* frameName, const char* title, const char* button,
@@ -90,6 +97,8 @@ QWidget* MainWindow::BuildStatusDisplays() {
   actionLines->addWidget(WrappedLabel("LabelActionType", action));
   actionLines->addWidget(WrappedLabel("LabelActionFolderName", action));
 
+  left->addStretch();
+  layout = right;
   auto [rename, renameLines] =
       frameWithReset("FrameRenInfo", "Rename Criteria", "ImageClearRename", "LabelClearRename");
   renameLines->addWidget(WrappedLabel("LabelRenInfo", rename));
@@ -111,7 +120,7 @@ QWidget* MainWindow::BuildStatusDisplays() {
   auto [options, optionLines] =
       frameWithReset("FrameRigidityInfo", "Options", "ImageClearRigidity", "LabelClearRigidity");
   optionLines->addWidget(WrappedLabel("LabelRigidityInfo", options));
-  layout->addStretch();
+  right->addStretch();
 
   OnClick("ImageClearSelection", &ImageClearSelectionClick);
   OnClick("ImageClearAction", &ImageClearActionClick);

@@ -10,7 +10,6 @@ void QtStartupWindows::LoadWindows() {
 void QtStartupWindows::ShowMainWindow() {
   window_->RenderFolderList();
   window_->RenderFileList();
-  window_->RenderControlState("setButGlobal");
   window_->show();
 }
 

@@ -28,7 +28,12 @@ void SetText(QWidget* widget, const QString& text) {
   if (auto* caption = dynamic_cast<CaptionButton*>(widget)) {
     caption->setCaption(text);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(text);
+    // A button's caption label: the button grows with it.
+    if (auto* owner = dynamic_cast<CaptionButton*>(label->parentWidget())) {
+      owner->setCaption(text);
+    } else {
+      label->setText(text);
+    }
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(text);
   } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
