@@ -1,6 +1,7 @@
 #include "gui/caption_button.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QStyle>
 
@@ -41,6 +42,10 @@ void CaptionButton::setCaptionIcon(const QIcon& icon) {
   }
   ShowIcon();
   FitCaption();
+}
+
+QSize CaptionButton::sizeHint() const {
+  return {minimumWidth(), std::max(minimumHeight(), QPushButton::sizeHint().height())};
 }
 
 void CaptionButton::ShowIcon() {

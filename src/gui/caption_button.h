@@ -16,6 +16,8 @@ class CaptionButton : public QPushButton {
   void setCaption(const QString& caption);
   // A picture before the caption.
   void setCaptionIcon(const QIcon& icon);
+  // Wide enough for the caption (and its picture).
+  QSize sizeHint() const override;
 
  protected:
   void changeEvent(QEvent* event) override;

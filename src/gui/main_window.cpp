@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QResizeEvent>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListView>
@@ -36,7 +38,8 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   auto* central = new QWidget(this);
   auto* columns = new QHBoxLayout(central);
   columns->setContentsMargins(6, 6, 6, 6);
-  columns->addWidget(BuildLists(), 2);
+  lists_ = BuildLists();
+  columns->addWidget(lists_, 1);
 
   // Right: the work area takes what is left; the job bar, the main buttons and the
   // status row keep their place whatever the status texts say.
@@ -53,7 +56,7 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   bottomLayout->addWidget(BuildSideArea(), 3);
   bottom->setFixedHeight(250);
   rightLayout->addWidget(bottom);
-  columns->addWidget(right, 5);
+  columns->addWidget(right, 3);
   setCentralWidget(central);
 
   setMinimumSize(kSmallestWidth, kSmallestHeight);
@@ -106,6 +109,13 @@ void MainWindow::RenderPanel(const std::string& code) {
              code == "setNullSelectionOK") {
     frameSelection_->Render();
   }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  // The lists take at most 30% of the width, so that the job bar keeps its room in a
+  // small window.
+  lists_->setMaximumWidth(std::max(200, width() * 3 / 10));
+  QMainWindow::resizeEvent(event);
 }
 
 void MainWindow::OnGoodbye() {

@@ -43,6 +43,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -73,6 +74,7 @@ class MainWindow : public QMainWindow {
   bool unloaded_ = false;
   bool renderingFile1_ = false;
 
+  QWidget* lists_ = nullptr;
   QComboBox* drive1_ = nullptr;
   QListWidget* dir1_ = nullptr;
   QListView* file1_ = nullptr;

@@ -126,7 +126,7 @@ QWidget* MainWindow::BuildJobBar() {
   progress_->setObjectName(QStringLiteral("ProgressJob"));
   progress_->setFormat(QStringLiteral("%v of %m files"));
   // Shown only while a job runs; its room is kept so that nothing moves.
-  QSizePolicy keep = progress_->sizePolicy();
+  QSizePolicy keep(QSizePolicy::Ignored, QSizePolicy::Preferred);
   keep.setRetainSizeWhenHidden(true);
   progress_->setSizePolicy(keep);
   progress_->hide();

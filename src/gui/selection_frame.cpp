@@ -12,6 +12,7 @@
 #include "flow/selection_panel_buttons.h"
 #include "gui/caption_button.h"
 #include "gui/filtered_line_edit.h"
+#include "gui/panel_keys.h"
 #include "selection/selection_panel.h"
 
 namespace quillon::gui {
@@ -121,6 +122,7 @@ SelectionFrame::SelectionFrame(Session& session, UserInterface& ui, QWidget* par
   });
   connect(ok_, &QPushButton::clicked, this, [this] { ImageSelectionOKClick(s_, ui_); });
   connect(cancel, &QPushButton::clicked, this, [this] { CancelPanel(s_, ui_); });
+  PanelKeys(this, ok_, cancel);
 }
 
 FilteredLineEdit* SelectionFrame::Box(const QString& name, int boxIndex) {
