@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "flow/view.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
+#include "ui/view.h"
 
 namespace quillon {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Which buttons of the main window are enabled, and which reset buttons are shown.
-#include "flow/view.h"
 #include "session/session.h"
+#include "ui/view.h"
 
 namespace quillon {
 

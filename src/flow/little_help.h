@@ -3,8 +3,8 @@
 // that count files and name what is about to happen.
 #include <string>
 
-#include "flow/view.h"
 #include "session/session.h"
+#include "ui/view.h"
 
 namespace quillon {
 

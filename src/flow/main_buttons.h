@@ -1,9 +1,9 @@
 #pragma once
 // The main window's buttons outside the panels and the job bar: Reset All, Help, the
 // criteria reset, the side area's buttons and Goodbye.
-#include "flow/view.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
+#include "ui/view.h"
 
 namespace quillon {
 

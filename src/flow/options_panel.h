@@ -4,9 +4,9 @@
 // start. Its controls are pending copies until OK, Default or Cancel.
 #include <cstdint>
 
-#include "flow/view.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
+#include "ui/view.h"
 
 namespace quillon {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "flow/view.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
+#include "ui/view.h"
 
 namespace quillon {
 

@@ -1,5 +1,6 @@
 #include "flow/status_frames.h"
 
+#include "rename/criteria_summary.h"
 #include "rename/priority.h"
 #include "session/readiness.h"
 
@@ -44,6 +45,7 @@ View StatusFramesView(const Session& s) {
   v["LabelPriority3rd"].text = labels.LabelPriority3rd;
   v["LabelPriority3rd"].visible = !labels.LabelPriority3rd.empty();
 
+  Merge(v, CriteriaSummaryView(s));
   v["LabelRigidityInfo"].text = OptionsInEffect(s.options);
   return v;
 }

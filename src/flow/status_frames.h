@@ -1,8 +1,8 @@
 #pragma once
 // The main window's status displays: the selection, the action, the criteria and the
 // priority in effect, the options, and the state of the folder lists.
-#include "flow/view.h"
 #include "session/session.h"
+#include "ui/view.h"
 
 namespace quillon {
 

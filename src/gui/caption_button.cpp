@@ -1,9 +1,9 @@
 #include "gui/caption_button.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QStyle>
+#include <algorithm>
 
 namespace quillon::gui {
 

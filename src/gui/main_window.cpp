@@ -2,15 +2,15 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QResizeEvent>
-#include <algorithm>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListView>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "flow/control_state.h"
 #include "flow/enable_buttons.h"
@@ -20,6 +20,7 @@
 #include "flow/startup.h"
 #include "flow/status_frames.h"
 #include "gui/action_frame.h"
+#include "gui/criteria_editor_window.h"
 #include "gui/file_list_model.h"
 #include "gui/options_frame.h"
 #include "gui/selection_frame.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   rightLayout->addWidget(bottom);
   columns->addWidget(right, 3);
   setCentralWidget(central);
+  editor_ = new CriteriaEditorWindow(s_, ui_, this);
 
   setMinimumSize(kSmallestWidth, kSmallestHeight);
   QSize size(1120, 780);
@@ -116,6 +118,17 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   // small window.
   lists_->setMaximumWidth(std::max(200, width() * 3 / 10));
   QMainWindow::resizeEvent(event);
+}
+
+void MainWindow::ShowCriteriaEditor(bool shown) {
+  if (!shown) {
+    editor_->hide();
+    return;
+  }
+  editor_->show();
+  editor_->raise();
+  editor_->activateWindow();
+  editor_->Render();
 }
 
 void MainWindow::OnGoodbye() {

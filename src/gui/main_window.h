@@ -23,6 +23,7 @@ class QStackedWidget;
 namespace quillon::gui {
 
 class ActionFrame;
+class CriteriaEditorWindow;
 class FileListModel;
 class OptionsFrame;
 class SelectionFrame;
@@ -38,6 +39,8 @@ class MainWindow : public QMainWindow {
   // Reads the drive, folder and file lists again from the session.
   void RenderFolderList();
   void RenderFileList();
+  // The criteria editor is shown or hidden.
+  void ShowCriteriaEditor(bool shown);
   // A long job's progress; keeps the window painting meanwhile.
   void RenderProgress(int done, int total);
 
@@ -88,6 +91,7 @@ class MainWindow : public QMainWindow {
   ActionFrame* frameAction_ = nullptr;
   OptionsFrame* frameOptions_ = nullptr;
   QWidget* frameHelp_ = nullptr;
+  CriteriaEditorWindow* editor_ = nullptr;
   // The folder list's entries; items refer to them by position, so names that are not
   // UTF-8 keep their exact bytes.
   std::vector<FolderEntry> dirEntries_;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "flow/action_panel.h"
+#include "flow/criteria_editor.h"
 #include "flow/job_bar.h"
 #include "flow/main_buttons.h"
 #include "flow/options_panel.h"
@@ -167,6 +168,7 @@ QWidget* MainWindow::BuildMainButtons() {
   OnClick("ImageAction", &ImageActionClick);
   OnClick("ImageRigidity", &ImageRigidityClick);
   OnClick("ImageHelp", &ImageHelpClick);
+  OnClick("ImageRenameCriteria", &ImageRenameCriteriaClick);
   connect(qobject_cast<QAbstractButton*>(Control("ImageGoodbye")), &QAbstractButton::clicked, this,
           &MainWindow::OnGoodbye);
   return row;

@@ -14,6 +14,7 @@
 #include "flow/priority_panel.h"
 #include "flow/selection_panel_buttons.h"
 #include "gui/caption_button.h"
+#include "gui/keyless_combo.h"
 #include "gui/main_window.h"
 #include "gui/panel_keys.h"
 
@@ -40,22 +41,6 @@ QScrollArea* Scrolling(QWidget* content, QWidget* parent) {
   area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return area;
 }
-
-// The priority lists take no typing: a key press never changes them.
-class PriorityCombo : public QComboBox {
- public:
-  using QComboBox::QComboBox;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    const int key = event->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-      QComboBox::keyPressEvent(event);
-    } else {
-      event->accept();
-    }
-  }
-};
 
 }  // namespace
 
@@ -101,7 +86,11 @@ QWidget* MainWindow::BuildStatusDisplays() {
   layout = right;
   auto [rename, renameLines] =
       frameWithReset("FrameRenInfo", "Rename Criteria", "ImageClearRename", "LabelClearRename");
-  renameLines->addWidget(WrappedLabel("LabelRenInfo", rename));
+  for (const char* name : {"LabelCriShow", "LabelCriChgCase", "LabelCriChgExt", "LabelCriRmvSpace",
+                           "LabelCriHandle1", "LabelCriHandle2", "LabelCriInsert",
+                           "LabelCriReplace", "LabelCriRemove", "LabelCriAuto1", "LabelCriAuto2"}) {
+    renameLines->addWidget(WrappedLabel(name, rename));
+  }
   auto* priority = NamedFrame(QStringLiteral("FramePriInfo"), QStringLiteral("Priority"), content);
   auto* priorityLines = new QVBoxLayout(priority);
   priorityLines->setContentsMargins(6, 2, 6, 4);
@@ -199,7 +188,7 @@ QWidget* MainWindow::BuildPriorityFrame(QWidget* parent) {
       {"ComboPriority1st", "1st"}, {"ComboPriority2nd", "2nd"}, {"ComboPriority3rd", "3rd"}};
   int slot = 1;
   for (const auto& [name, caption] : slots) {
-    auto* combo = new PriorityCombo(frame);
+    auto* combo = new KeylessCombo(frame);
     combo->setObjectName(QString::fromLatin1(name));
     for (const char* item : kPriorityItems) combo->addItem(QString::fromLatin1(item));
     auto* label = new QLabel(QString::fromLatin1(caption), frame);

@@ -32,6 +32,10 @@ void QtUserInterface::ShowProgress(int done, int total) {
   if (window_ != nullptr) window_->RenderProgress(done, total);
 }
 
+void QtUserInterface::ShowCriteriaEditor(bool shown) {
+  if (window_ != nullptr) window_->ShowCriteriaEditor(shown);
+}
+
 void QtUserInterface::RefreshFileList() {
   if (window_ != nullptr) window_->RenderFileList();
 }

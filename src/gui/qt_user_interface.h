@@ -22,6 +22,7 @@ class QtUserInterface : public UserInterface {
   void RefreshFolderList() override;
   void RefreshFileList() override;
   void ShowProgress(int done, int total) override;
+  void ShowCriteriaEditor(bool shown) override;
 
   // The messages answered without a window, oldest first.
   const std::vector<MessageWindowContent>& autoAnswered() const { return autoAnswered_; }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "flow/view.h"
+#include "ui/view.h"
 
 namespace quillon::gui {
 

@@ -1,5 +1,6 @@
 #include "rename/criteria.h"
 
+#include "rename/criteria_summary.h"
 #include "rename/priority.h"
 
 namespace quillon {
@@ -90,6 +91,7 @@ void RenameSet(Session& s) {
   RenameSetInsert(s);
   RenameSetReplace(s);
   RenameSetRemove(s);
+  BuildCriteriaSummary(s);
 }
 
 void ResetRename(Session& s) {
@@ -134,6 +136,7 @@ void ResetRename(Session& s) {
   r.criteria.PriorityCount = 0;
   s.state.RenamePending = false;
   s.state.CheckPending = false;
+  BuildCriteriaSummary(s);
 }
 
 std::int32_t AutoStartValue(std::string_view text) {

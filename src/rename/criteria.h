@@ -7,7 +7,7 @@
 
 namespace quillon {
 
-// "RenameSet": rebuilds the criteria record from the editor values.
+// "RenameSet": rebuilds the criteria record from the editor values, then the summary.
 void RenameSet(Session& s);
 // "ResetRename": switches every criterion off and resets the priority.
 void ResetRename(Session& s);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "rename/criteria.h"
+#include "rename/criteria_complete.h"
 #include "session/session_limits.h"
 #include "ui/messages.h"
 
@@ -93,11 +93,6 @@ bool ReplacesWholeNameWithoutAuto(const Session& s) {
   return c.ReplaceOn && c.ReplacePlace == "ReplaceFileName" && !c.AutoOn;
 }
 
-void DropReplaceFileName(Session& s) {
-  s.rename.OptReplacePlace = 0;
-  RenameSet(s);
-}
-
 void ShowSelectedNames(Session& s) {
   s.selection.List1 = s.selection.store.ComboFile1;
 }
@@ -121,7 +116,7 @@ void RefreshSelection(Session& s, UserInterface& ui) {
   } else if (st.SelectedCount > 1 && ReplacesWholeNameWithoutAuto(s)) {
     s.message.MessageKey = "MessageReplaceMultiName";
     ShowMessageByKey(s, ui);
-    DropReplaceFileName(s);
+    DropReplaceFileName(s, ui);
   }
 }
 

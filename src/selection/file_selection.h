@@ -23,9 +23,6 @@ void RefreshSelection(Session& s, UserInterface& ui);
 void RestoreSelection(Session& s);
 // Replace is set to replace the whole file name and no auto numbering or lettering is on.
 bool ReplacesWholeNameWithoutAuto(const Session& s);
-// Switches the whole-name Replace off: the editor's Replace choice goes back to its first
-// entry and the record is rebuilt.
-void DropReplaceFileName(Session& s);
 // Unselects everything and empties the store and List1.
 void ClearSelection(Session& s, UserInterface& ui);
 

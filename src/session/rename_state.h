@@ -93,8 +93,31 @@ struct RenameCriteria {
   bool PriorityCustom = false;
 };
 
+// The criteria summary on the main window, as BuildCriteriaSummary last wrote it: each
+// label's text and whether it shows in the on colour.
+struct SummaryLabel {
+  std::string text;
+  bool on = false;
+};
+struct CriteriaSummary {
+  SummaryLabel LabelCriShow{"Rename Criteria : Not Yet Set", false};
+  SummaryLabel LabelCriChgCase{"Change Case :: No", false};
+  SummaryLabel LabelCriChgExt{"Change Extension :: No", false};
+  SummaryLabel LabelCriRmvSpace{"Change or Remove Space :: No", false};
+  SummaryLabel LabelCriHandle1{"Handle All Instance of a Char/Str :: No", false};
+  SummaryLabel LabelCriHandle2;
+  SummaryLabel LabelCriInsert{"Insert :: No", false};
+  SummaryLabel LabelCriReplace{"Replace :: No", false};
+  SummaryLabel LabelCriRemove{"Remove :: No", false};
+  SummaryLabel LabelCriAuto1{"Auto Number or Letter :: No", false};
+  SummaryLabel LabelCriAuto2;
+};
+
 struct RenameState {
   RenameCriteria criteria;
+  CriteriaSummary summary;
+  // How many criteria are on, as the summary counted them.
+  std::int16_t CriteriaSetCount = 0;
 
   // The criteria editor's values, read by "RenameSet". Numbers are 0 for an empty box.
   std::string EdExtText;

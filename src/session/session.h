@@ -4,6 +4,7 @@
 #include "platform/environment.h"
 #include "platform/file_services.h"
 #include "session/action_state.h"
+#include "session/editor_state.h"
 #include "session/help_state.h"
 #include "session/message_state.h"
 #include "session/options.h"
@@ -30,6 +31,7 @@ struct Session {
   MessageState message;
   ActionState actions;
   HelpState help;
+  EditorState editor;
   OptionsPanelState optionsPanel;
   PriorityPanelState priorityPanel;
 };

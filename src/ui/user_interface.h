@@ -38,6 +38,8 @@ class UserInterface {
   // (total, total) when it ends, also early. The front end may repaint here; the
   // controls are disabled meanwhile. Nothing by default.
   virtual void ShowProgress(int /*done*/, int /*total*/) {}
+  // The criteria editor frmRen is shown (modeless) or hidden. Nothing by default.
+  virtual void ShowCriteriaEditor(bool /*shown*/) {}
 };
 
 }  // namespace quillon

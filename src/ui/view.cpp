@@ -1,4 +1,4 @@
-#include "flow/view.h"
+#include "ui/view.h"
 
 namespace quillon {
 namespace {
@@ -21,6 +21,7 @@ void Merge(View& into, const View& more) {
     Take(target.colour, view.colour);
     Take(target.background, view.background);
     Take(target.face, view.face);
+    Take(target.tab, view.tab);
   }
 }
 

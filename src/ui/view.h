@@ -26,6 +26,8 @@ struct ControlView {
   // The button's face: "" plain, or a kind such as "Review", "Delete", "Attribute",
   // "System" that the front end shows with a distinct picture.
   std::optional<std::string> face;
+  // Position in the window's tab order (0 first), for the boxes of a chosen path.
+  std::optional<int> tab;
 };
 
 using View = std::map<std::string, ControlView>;
