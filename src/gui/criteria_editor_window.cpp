@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -74,15 +73,19 @@ CriteriaEditorWindow::CriteriaEditorWindow(Session& session, UserInterface& ui, 
   setWindowTitle(QStringLiteral("Set Rename Criteria"));
   setModal(false);
 
-  auto* grid = new QGridLayout(this);
-  grid->addWidget(BuildCaseAndExtension(), 0, 0);
-  grid->addWidget(BuildSpaceAndHandle(), 1, 0);
-  grid->addWidget(BuildInsertAndReplace(), 0, 1, 2, 1);
-  grid->addWidget(BuildRemoveAndAuto(), 0, 2, 2, 1);
-  grid->addWidget(BuildButtons(), 2, 0, 1, 3);
-  grid->setColumnStretch(0, 1);
-  grid->setColumnStretch(1, 1);
-  grid->setColumnStretch(2, 1);
+  // Three columns of criteria, each growing downwards as its boxes are disclosed.
+  auto* layout = new QVBoxLayout(this);
+  auto* columns = new QHBoxLayout();
+  auto* left = new QVBoxLayout();
+  left->addWidget(BuildCaseAndExtension());
+  left->addWidget(BuildSpaceAndHandle());
+  left->addStretch();
+  columns->addLayout(left, 1);
+  columns->addWidget(BuildInsertAndReplace(), 1, Qt::AlignTop);
+  columns->addWidget(BuildRemoveAndAuto(), 1, Qt::AlignTop);
+  layout->addLayout(columns, 1);
+  layout->addWidget(BuildButtons());
+  resize(980, 560);
 }
 
 FilteredLineEdit* CriteriaEditorWindow::Box(EditorBox box, QWidget* parent) {
@@ -168,7 +171,6 @@ QWidget* CriteriaEditorWindow::BuildCaseAndExtension() {
   Lines(ext)->addLayout(Row({Label("LabelExt", "New Extension :", ext), Box(B::TextExt, ext),
                              Label("LabelMaxExt", "Max 7 Char.", ext)}));
   layout->addWidget(ext);
-  layout->addStretch();
   return column;
 }
 
@@ -205,7 +207,6 @@ QWidget* CriteriaEditorWindow::BuildSpaceAndHandle() {
            Label("LabelMaxHandle", "Max. 8 Chars.", changeTo)}));
   Lines(handle)->addWidget(changeTo);
   layout->addWidget(handle);
-  layout->addStretch();
   return column;
 }
 
@@ -249,7 +250,6 @@ QWidget* CriteriaEditorWindow::BuildInsertAndReplace() {
                                                            with, &OnCheckReplaceAddSpaceClick)}));
   Lines(replace)->addWidget(with);
   layout->addWidget(replace);
-  layout->addStretch();
   return column;
 }
 
@@ -294,7 +294,6 @@ QWidget* CriteriaEditorWindow::BuildRemoveAndAuto() {
            Label("LabelAutoZeroFill", "Zero Fill", autoSection),
            List("ComboAutoZeroFill", kComboAutoZeroFill, autoSection, &OnComboAutoZeroFillClick)}));
   layout->addWidget(autoSection);
-  layout->addStretch();
   return column;
 }
 
@@ -311,6 +310,7 @@ QWidget* CriteriaEditorWindow::BuildButtons() {
   preview_->setSelectionMode(QAbstractItemView::NoSelection);
   preview_->setFocusPolicy(Qt::NoFocus);
   preview_->setMinimumHeight(90);
+  preview_->setMaximumHeight(140);
   previewColumn->addWidget(preview_);
   layout->addLayout(previewColumn, 1);
 

@@ -1,0 +1,152 @@
+// The criteria editor used from the window: set criteria, OK, Preview, Job, and the files
+// on disk carry the new names.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+
+#include "window_fixture.h"
+
+namespace quillon::gui {
+namespace {
+
+class CriteriaEditorTest : public WindowTest {
+ protected:
+  CriteriaEditorTest() {
+    for (const char* name : {"a b.txt", "c d.txt"}) dir.file(std::string("start/") + name, "x");
+    Start();
+  }
+  void SelectAll() {
+    auto* file1 = qobject_cast<QListView*>(Find("File1"));
+    for (int row = 0; row < file1->model()->rowCount(); ++row) {
+      QTest::mouseClick(file1->viewport(), Qt::LeftButton, {},
+                        file1->visualRect(file1->model()->index(row, 0)).center());
+    }
+  }
+  void Choose(const char* list, int index) {
+    auto* combo = qobject_cast<QComboBox*>(Find(list));
+    ASSERT_NE(combo, nullptr) << list;
+    ASSERT_TRUE(combo->isVisible()) << list;
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+  }
+  void Type(const char* box, const char* text) {
+    auto* edit = qobject_cast<QLineEdit*>(Find(box));
+    ASSERT_NE(edit, nullptr) << box;
+    ASSERT_TRUE(edit->isVisible()) << box;
+    QTest::keyClicks(edit, QString::fromUtf8(text));
+  }
+  QString Text(const char* name) {
+    if (auto* label = qobject_cast<QLabel*>(Find(name))) return label->text();
+    return qobject_cast<QLineEdit*>(Find(name))->text();
+  }
+  std::vector<std::string> StartNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir / "start")) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  // OK in the editor, then Preview and the Job in the main window.
+  void Run() {
+    Click("ImageOK");
+    ASSERT_FALSE(Find("frmRen")->isVisible());
+    ASSERT_TRUE(Find("ImagePreview")->isEnabled());
+    Click("ImagePreview");
+    ASSERT_TRUE(Find("ImageJob")->isEnabled());
+    Click("ImageJob");
+  }
+};
+
+TEST_F(CriteriaEditorTest, InsertAtStartRenamesTheFiles) {
+  SelectAll();
+  Click("ImageRenameCriteria");
+  ASSERT_TRUE(Find("frmRen")->isVisible());
+  EXPECT_EQ(Text("LabelInfo1").left(24), QStringLiteral("Set renaming options. Pl"));
+  Click("CheckInsert");
+  Choose("ComboInsert", 1);
+  EXPECT_TRUE(Find("TextInsertThis")->hasFocus());
+  Type("TextInsertThis", "X_");
+  Run();
+  EXPECT_EQ(StartNames(), (std::vector<std::string>{"Quillon", "X_a b.txt", "X_c d.txt"}));
+  EXPECT_EQ(Text("LabelCriInsert"), QStringLiteral("Insert :: X_ :: at start of file Name."));
+}
+
+TEST_F(CriteriaEditorTest, ReplaceThisStringRenamesTheFiles) {
+  SelectAll();
+  Click("ImageRenameCriteria");
+  Click("CheckReplace");
+  Choose("ComboReplace", 2);
+  EXPECT_FALSE(Find("FrameReplaceWith")->isVisible());  // waits for the string
+  Type("TextReplaceString", " ");
+  ASSERT_TRUE(Find("FrameReplaceWith")->isVisible());
+  Type("TextReplaceWith", "-");
+  Run();
+  EXPECT_EQ(StartNames(), (std::vector<std::string>{"Quillon", "a-b.txt", "c-d.txt"}));
+}
+
+TEST_F(CriteriaEditorTest, RemoveAndAutoNumberWithZeroFill) {
+  SelectAll();
+  Click("ImageRenameCriteria");
+  Click("CheckRemove");
+  Choose("ComboRemove", 1);
+  Type("TextRemoveString", " ");
+  Click("OptionAuto1");
+  Choose("ComboAutoPlace", 2);  // at the end
+  Type("TextAutoStart", "7");
+  Choose("ComboAutoZeroFill", 2);
+  Run();
+  EXPECT_EQ(StartNames(), (std::vector<std::string>{"Quillon", "ab007.txt", "cd008.txt"}));
+}
+
+TEST_F(CriteriaEditorTest, AutoLettersFollowTheSmallLetterBox) {
+  SelectAll();
+  Click("ImageRenameCriteria");
+  Click("OptionAuto2");
+  Choose("ComboAutoPlace", 1);
+  Type("TextAutoStart", "b");  // arrives as a capital
+  EXPECT_EQ(Text("TextAutoStart"), QStringLiteral("B"));
+  Click("CheckAutoLetter");
+  EXPECT_EQ(Text("TextAutoStart"), QStringLiteral("b"));
+  Run();
+  EXPECT_EQ(StartNames(), (std::vector<std::string>{"Quillon", "ba b.txt", "cc d.txt"}));
+}
+
+TEST_F(CriteriaEditorTest, CancelForgetsTheEditAndReopeningShowsTheRecord) {
+  SelectAll();
+  Click("ImageRenameCriteria");
+  Click("CheckExt");
+  Type("TextExt", "md");
+  Click("ImageOK");
+  ASSERT_EQ(Text("LabelCriChgExt"), QStringLiteral("Extension change to :: md."));
+
+  Click("ImageRenameCriteria");
+  auto* ext = qobject_cast<QLineEdit*>(Find("TextExt"));
+  ext->clear();
+  Type("TextExt", "doc");
+  Click("ImageCancel");
+  EXPECT_FALSE(Find("frmRen")->isVisible());
+  EXPECT_EQ(session.rename.criteria.ExtText, "md");
+  Click("ImageRenameCriteria");
+  EXPECT_EQ(Text("TextExt"), QStringLiteral("md"));
+}
+
+TEST_F(CriteriaEditorTest, ARefusedKeyShowsItsMessage) {
+  Click("ImageRenameCriteria");
+  Click("CheckExt");
+  Type("TextExt", "a.b");
+  EXPECT_EQ(Text("TextExt"), QStringLiteral("ab"));
+  ASSERT_FALSE(ui.autoAnswered().empty());
+  EXPECT_EQ(ui.autoAnswered().back().text,
+            "In new Extension you can use only Alphabets and Digits 0 to 9. Space or any other "
+            "Character can not be included.");
+}
+
+}  // namespace
+}  // namespace quillon::gui
