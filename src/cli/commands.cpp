@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <iostream>
 #include <memory>
 
 #include "cli/cli_ui.h"
@@ -104,6 +105,9 @@ int PreviewOrRun(const Arguments& args) {
   std::string error;
   auto job = ParseJob(*text, error);
   if (!job) return out.Error(error);
+  for (const std::string& warning : job->warnings) {
+    std::cerr << "quillon-cli: warning: " << warning << "\n";
+  }
   if (args.folder) job->folder = *args.folder;
 
   CliUi ui(s);

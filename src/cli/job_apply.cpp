@@ -5,7 +5,8 @@
 #include "flow/action_panel.h"
 #include "flow/panel_dispatch.h"
 #include "platform/text.h"
-#include "rename/criteria.h"
+#include "rename/criteria_complete.h"
+#include "rename/criteria_entry.h"
 #include "selection/file_selection.h"
 #include "session/action_kinds.h"
 #include "session/work_folder.h"
@@ -28,20 +29,29 @@ void ConfirmJobAction(Session& s, UserInterface& ui, const JobSpec& job) {
   ApplyPanel(s, ui);
 }
 
-// The criteria record as the job gives it; the slots as the priority panel builds them.
-void SetJobCriteria(Session& s, const JobSpec& job) {
+// The criteria as a person would set them: the priority on the Priority panel, then the
+// editor filled and confirmed. A criterion the editor calls incomplete is an error that
+// names the key it lacks.
+bool SetJobCriteria(Session& s, UserInterface& ui, const JobSpec& job, std::string& error) {
   RenameState& r = s.rename;
-  r.criteria = job.criteria;
-  // The letter check before a lettering run reads the editor's start box, as typed.
-  r.EdAutoStart = job.criteria.AutoStartLetters;
-  r.EdAutoSmallLetter = job.criteria.AutoSmallLetters;
   r.ComboPriority1st = job.priority[0];
   r.ComboPriority2nd = job.priority[1];
   r.ComboPriority3rd = job.priority[2];
-  r.criteria.PriorityCount =
-      static_cast<std::int16_t>((r.criteria.InsertOn ? 1 : 0) + (r.criteria.ReplaceOn ? 1 : 0) +
-                                (r.criteria.RemoveOn ? 1 : 0));
-  RecomputePriority(s);
+  s.state.PendingKeyword = "Priority";
+  ApplyPanel(s, ui);
+
+  EnterCriteria(s, ui, job.criteria);
+  const Incomplete incomplete = FirstIncomplete(s);
+  if (incomplete.missingKey != nullptr) {
+    error = std::string("job file: criteria.") + incomplete.missingKey + ": is needed for \"" +
+            incomplete.reportName + "\"";
+    return false;
+  }
+  // Every ticked criterion is complete: the check only resets the others.
+  CheckCriteriaComplete(s, ui);
+  s.state.PendingKeyword = "RenameSet";
+  ApplyPanel(s, ui);
+  return true;
 }
 
 // The selection: clicks for "Manual", the Selection panel's OK for a rule.
@@ -104,8 +114,7 @@ bool ApplyJob(Session& s, UserInterface& ui, const JobSpec& job, std::string& er
   o.NoUndoWarning = true;
 
   if (job.ActionName != "Rename") ConfirmJobAction(s, ui, job);
-  SetJobCriteria(s, job);
-  return SelectJobFiles(s, ui, job, error);
+  return SetJobCriteria(s, ui, job, error) && SelectJobFiles(s, ui, job, error);
 }
 
 }  // namespace quillon::cli

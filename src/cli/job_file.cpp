@@ -16,8 +16,9 @@ using nlohmann::json;
 // so that the keys left over can be named as unknown.
 class Section {
  public:
-  Section(const json& object, std::string name, std::string& error)
-      : object_(object), name_(std::move(name)), error_(error) {}
+  Section(const json& object, std::string name, std::string& error,
+          std::vector<std::string>& warnings)
+      : object_(object), name_(std::move(name)), error_(error), warnings_(warnings) {}
 
   bool Has(const char* key) const { return object_.contains(key); }
   std::string Key(const std::string& key) const { return name_.empty() ? key : name_ + "." + key; }
@@ -25,6 +26,11 @@ class Section {
   bool Fail(const std::string& key, const std::string& message) {
     if (error_.empty()) error_ = "job file: " + Key(key) + ": " + message;
     return false;
+  }
+  // A valid key that changes nothing where it stands: named, not refused.
+  bool Warn(const std::string& key, const std::string& message) {
+    warnings_.push_back("job file: " + Key(key) + ": " + message);
+    return true;
   }
 
   bool String(const char* key, std::string& out) {
@@ -90,6 +96,7 @@ class Section {
   const json& object_;
   std::string name_;
   std::string& error_;
+  std::vector<std::string>& warnings_;
   std::vector<std::string> seen_;
 };
 
@@ -152,30 +159,35 @@ bool NameText(Section& c, const char* key, const std::string& text, std::size_t 
   return true;
 }
 
-// Reads one positional criterion's anchors; keys its keyword does not use are errors.
+// Reads one positional criterion's anchors. A key its keyword does not use is checked
+// for its type and range, named in a warning, and left out.
 bool ReadAnchors(Section& c, const char* prefix, const std::string& place, std::int16_t& afterNum,
                  std::int16_t& beforeNum, std::string& afterString, std::string& beforeString) {
   const Anchors used = place.empty() ? Anchors{} : AnchorsOf(place);
   const std::string p(prefix);
-  const std::pair<std::string, bool> keys[] = {{p + "AfterNum", used.afterNum},
-                                               {p + "BeforeNum", used.beforeNum},
-                                               {p + "AfterString", used.afterString},
-                                               {p + "BeforeString", used.beforeString}};
-  for (const auto& [key, isUsed] : keys) {
-    if (c.Has(key.c_str()) && !isUsed) {
-      return c.Fail(key, place.empty() ? "needs " + c.Key(p + "Place")
-                                       : "is not used with \"" + place + "\"");
+  const std::string keys[] = {p + "AfterNum", p + "BeforeNum", p + "AfterString",
+                              p + "BeforeString"};
+  const bool isUsed[] = {used.afterNum, used.beforeNum, used.afterString, used.beforeString};
+  std::int16_t unusedNumber = 0;
+  std::string unusedString;
+  std::int16_t* numbers[] = {&afterNum, &beforeNum};
+  std::string* strings[] = {&afterString, &beforeString};
+  for (int i = 0; i < 4; ++i) {
+    const char* key = keys[i].c_str();
+    const bool ok = i < 2 ? c.Int(key, isUsed[i] ? *numbers[i] : unusedNumber, 0, 99)
+                          : c.String(key, isUsed[i] ? *strings[i - 2] : unusedString);
+    if (!ok) return false;
+    if (c.Has(key) && !isUsed[i]) {
+      c.Warn(key, place.empty() ? "has no effect without " + c.Key(p + "Place")
+                                : "has no effect with \"" + place + "\"");
     }
   }
-  return c.Int(keys[0].first.c_str(), afterNum, 0, 99) &&
-         c.Int(keys[1].first.c_str(), beforeNum, 0, 99) &&
-         c.String(keys[2].first.c_str(), afterString) &&
-         c.String(keys[3].first.c_str(), beforeString);
+  return true;
 }
 
-// A key that belongs to a criterion that is off, or to another keyword.
+// A key that belongs to a criterion that is off, or to another keyword: it has no effect.
 bool Orphan(Section& c, const char* key, const std::string& needs) {
-  return c.Has(key) ? c.Fail(key, "needs " + needs) : true;
+  return c.Has(key) ? c.Warn(key, "has no effect without " + needs) : true;
 }
 
 bool ReadCriteria(Section& c, JobSpec& job) {
@@ -211,7 +223,8 @@ bool ReadCriteria(Section& c, JobSpec& job) {
     return false;
   }
   if (c.Has("HandleWith") && handleMode != kHandleReplaceWith) {
-    return c.Fail("HandleWith", "is used only with HandleMode 2");
+    c.Warn("HandleWith", "has no effect without HandleMode 2");
+    r.HandleWith.clear();
   }
   if (!NameText(c, "HandleWith", r.HandleWith, 8)) return false;
   if (r.HandleOn) {
@@ -275,9 +288,11 @@ bool ReadCriteria(Section& c, JobSpec& job) {
       !c.String("AutoStartLetters", r.AutoStartLetters)) {
     return false;
   }
-  if (r.AutoKind.empty() != r.AutoPlace.empty()) {
-    return c.Fail(r.AutoKind.empty() ? "AutoKind" : "AutoPlace",
-                  "is needed with " + c.Key(r.AutoKind.empty() ? "AutoPlace" : "AutoKind"));
+  // A kind without a place is left to the editor's completeness check, which names the
+  // place; a place without a kind changes nothing.
+  if (r.AutoKind.empty() && !r.AutoPlace.empty()) {
+    c.Warn("AutoPlace", "has no effect without " + c.Key("AutoKind"));
+    r.AutoPlace.clear();
   }
   r.AutoOn = !r.AutoKind.empty();
   const bool letters = r.AutoOn && r.AutoKind != "Number";
@@ -291,9 +306,8 @@ bool ReadCriteria(Section& c, JobSpec& job) {
     return false;
   }
   if (letters) {
-    if (c.Has("AutoStartNumber") || c.Has("AutoZeroFill")) {
-      return c.Fail(c.Has("AutoStartNumber") ? "AutoStartNumber" : "AutoZeroFill",
-                    "is used only with AutoKind \"Number\"");
+    for (const char* key : {"AutoStartNumber", "AutoZeroFill"}) {
+      if (c.Has(key)) c.Warn(key, "has no effect without AutoKind \"Number\"");
     }
     const std::string& start = r.AutoStartLetters;
     const bool valid =
@@ -402,7 +416,7 @@ std::optional<JobSpec> ParseJob(const std::string& text, std::string& error) {
     return std::nullopt;
   }
   JobSpec job;
-  Section top(root, "", error);
+  Section top(root, "", error, job.warnings);
   bool ok = top.String("folder", job.folder);
   const char* parts[] = {"selection", "criteria", "options", "action"};
   for (const char* part : parts) {
@@ -416,19 +430,19 @@ std::optional<JobSpec> ParseJob(const std::string& text, std::string& error) {
     return root.contains(name) ? root[name] : empty;
   };
   if (ok) {
-    Section selection(part("selection"), "selection", error);
+    Section selection(part("selection"), "selection", error, job.warnings);
     ok = ReadSelection(selection, part("selection"), job);
   }
   if (ok) {
-    Section criteria(part("criteria"), "criteria", error);
+    Section criteria(part("criteria"), "criteria", error, job.warnings);
     ok = ReadCriteria(criteria, job) && ReadPriority(part("criteria"), job, error);
   }
   if (ok) {
-    Section options(part("options"), "options", error);
+    Section options(part("options"), "options", error, job.warnings);
     ok = ReadOptions(options, job);
   }
   if (ok) {
-    Section action(part("action"), "action", error);
+    Section action(part("action"), "action", error, job.warnings);
     ok = ReadAction(action, job);
   }
   if (!ok) return std::nullopt;

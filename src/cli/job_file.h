@@ -38,6 +38,9 @@ struct JobSpec {
   std::optional<std::string> DestFolder;
   bool OverwriteConfirmed = false;
   std::int16_t AttributeIndex = 0;
+
+  // Keys that are valid but change nothing where they stand, one message each.
+  std::vector<std::string> warnings;
 };
 
 // Reads a job from its JSON text; on failure returns nullopt with the message in error.

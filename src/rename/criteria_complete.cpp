@@ -64,24 +64,24 @@ struct Criterion {
   const char* reportName;
   bool EditorState::*ticked;  // nullptr for Auto, ticked through its kind
   bool EditorState::*incomplete;
-  bool (*complete)(const Session&);
+  const char* (*missing)(const Session&);
   void (*reset)(Session&, UserInterface&);         // when not ticked
   void (*whenComplete)(Session&, UserInterface&);  // when ticked and complete
   void (*untick)(Session&, UserInterface&);        // UnselectIncomplete
 };
 
 const Criterion kCriteria[] = {
-    {"Case : Change", &EditorState::CheckCase, &EditorState::IncompleteCase, &CaseComplete,
+    {"Case : Change", &EditorState::CheckCase, &EditorState::IncompleteCase, &CaseMissing,
      &ResetCase, nullptr,
      [](Session& s, UserInterface& ui) {
        ResetCase(s, ui);
        OnCheckCaseClick(s, ui, false);
      }},
-    {"Extension : Change", &EditorState::CheckExt, &EditorState::IncompleteExt, &ExtComplete,
+    {"Extension : Change", &EditorState::CheckExt, &EditorState::IncompleteExt, &ExtMissing,
      [](Session& s, UserInterface& ui) { Clear(s, ui, {B::TextExt}); }, nullptr,
      [](Session& s, UserInterface& ui) { OnCheckExtClick(s, ui, false); }},
     {"Space : Change || Replace", &EditorState::CheckSpace, &EditorState::IncompleteSpace,
-     &SpaceComplete, &ResetSpace,
+     &SpaceMissing, &ResetSpace,
      [](Session& s, UserInterface& ui) {
        if (s.rename.OptSpaceMode != 1) OnCheckSpaceAddSpaceClick(s, ui, false);
        s.editor.SavedSpaceIncludeSpace = s.editor.EdSpaceIncludeSpace;
@@ -92,7 +92,7 @@ const Criterion kCriteria[] = {
        s.editor.SavedSpaceIncludeSpace = s.editor.EdSpaceIncludeSpace;
      }},
     {"Handle all instances of this Character or String", &EditorState::CheckHandle,
-     &EditorState::IncompleteHandle, &HandleComplete, &ResetHandle,
+     &EditorState::IncompleteHandle, &HandleMissing, &ResetHandle,
      [](Session& s, UserInterface& ui) {
        if (s.rename.OptHandleMode != kHandleReplaceWith) OnCheckHandleAddSpaceClick(s, ui, false);
        s.editor.SavedHandleIncludeSpace = s.editor.EdHandleIncludeSpace;
@@ -102,7 +102,7 @@ const Criterion kCriteria[] = {
        OnCheckHandleClick(s, ui, false);
        s.editor.SavedHandleIncludeSpace = s.editor.EdHandleIncludeSpace;
      }},
-    {"Insert", &EditorState::CheckInsert, &EditorState::IncompleteInsert, &InsertComplete,
+    {"Insert", &EditorState::CheckInsert, &EditorState::IncompleteInsert, &InsertMissing,
      [](Session& s, UserInterface& ui) {
        Clear(s, ui, std::span<const EditorBox>(kInsertBoxes));
        OnCheckInsertAddSpaceClick(s, ui, false);
@@ -116,7 +116,7 @@ const Criterion kCriteria[] = {
        OnCheckInsertClick(s, ui, false);
        s.editor.SavedInsertIncludeSpace = s.editor.EdInsertIncludeSpace;
      }},
-    {"Replace", &EditorState::CheckReplace, &EditorState::IncompleteReplace, &ReplaceComplete,
+    {"Replace", &EditorState::CheckReplace, &EditorState::IncompleteReplace, &ReplaceMissing,
      [](Session& s, UserInterface& ui) {
        Clear(s, ui, std::span<const EditorBox>(kReplaceBoxes));
        OnCheckReplaceAddSpaceClick(s, ui, false);
@@ -130,14 +130,14 @@ const Criterion kCriteria[] = {
        OnCheckReplaceClick(s, ui, false);
        s.editor.SavedReplaceIncludeSpace = s.editor.EdReplaceIncludeSpace;
      }},
-    {"Remove", &EditorState::CheckRemove, &EditorState::IncompleteRemove, &RemoveComplete,
+    {"Remove", &EditorState::CheckRemove, &EditorState::IncompleteRemove, &RemoveMissing,
      [](Session& s, UserInterface& ui) { Clear(s, ui, std::span<const EditorBox>(kRemoveBoxes)); },
      nullptr,
      [](Session& s, UserInterface& ui) {
        Clear(s, ui, std::span<const EditorBox>(kRemoveBoxes));
        OnCheckRemoveClick(s, ui, false);
      }},
-    {"Auto", nullptr, &EditorState::IncompleteAuto, &AutoComplete, &ResetAuto,
+    {"Auto", nullptr, &EditorState::IncompleteAuto, &AutoMissing, &ResetAuto,
      [](Session& s, UserInterface& ui) {
        if (s.rename.OptAutoKind == 1) OnCheckAutoLetterClick(s, ui, false);
        if (s.rename.OptAutoKind == 2) OnComboAutoZeroFillClick(s, ui, 0);
@@ -154,68 +154,101 @@ bool Ticked(const Session& s, const Criterion& c) {
 
 }  // namespace
 
-bool CaseComplete(const Session& s) {
-  return s.rename.OptCaseChange != 0;
+const char* CaseMissing(const Session& s) {
+  return s.rename.OptCaseChange == 0 ? "CaseChange" : nullptr;
 }
 
-bool ExtComplete(const Session& s) {
-  return !Empty(s, B::TextExt);
+const char* ExtMissing(const Session& s) {
+  return Empty(s, B::TextExt) ? "ExtText" : nullptr;
 }
 
-bool SpaceComplete(const Session& s) {
+const char* SpaceMissing(const Session& s) {
   const int mode = s.rename.OptSpaceMode;
-  return mode <= 1 && !(mode == 1 && Empty(s, B::TextSpaceWith));
+  if (mode > 1) return "SpaceOn";
+  return mode == 1 && Empty(s, B::TextSpaceWith) ? "SpaceWith" : nullptr;
 }
 
-bool HandleComplete(const Session& s) {
+const char* HandleMissing(const Session& s) {
   const int mode = s.rename.OptHandleMode;
-  return mode < 3 && !Empty(s, B::TextHandleThis) &&
-         !(mode == kHandleReplaceWith && Empty(s, B::TextHandleWith));
+  if (mode >= 3) return "HandleMode";
+  if (Empty(s, B::TextHandleThis)) return "HandleThis";
+  return mode == kHandleReplaceWith && Empty(s, B::TextHandleWith) ? "HandleWith" : nullptr;
 }
 
-bool InsertComplete(const Session& s) {
+const char* InsertMissing(const Session& s) {
   const RenameState& r = s.rename;
   const int i = r.OptInsertPlace;
-  if (r.EdInsertThis.empty() || i == 0) return false;
-  if ((i == 3 || i == 4) && r.EdInsertNum < 1) return false;
-  if ((i == 5 || i == 6) && r.EdInsertString.empty()) return false;
-  return true;
+  if (r.EdInsertThis.empty()) return "InsertText";
+  if (i == 0) return "InsertPlace";
+  if ((i == 3 || i == 4) && r.EdInsertNum < 1) return i == 3 ? "InsertAfterNum" : "InsertBeforeNum";
+  if ((i == 5 || i == 6) && r.EdInsertString.empty()) {
+    return i == 5 ? "InsertAfterString" : "InsertBeforeString";
+  }
+  return nullptr;
 }
 
-bool ReplaceComplete(const Session& s) {
+const char* ReplaceMissing(const Session& s) {
   const RenameState& r = s.rename;
   const int i = r.OptReplacePlace;
-  if (Empty(s, B::TextReplaceWith) || i == 0) return false;
-  if (i == 2 && r.EdReplaceString.empty()) return false;
-  if ((i == 3 || i == 4) && r.EdReplaceAfterNum < 1) return false;
-  if ((i == 5 || i == 6) && r.EdReplaceAfterString.empty()) return false;
-  if (i >= 7 && r.EdReplaceNumChar == 0) return false;
-  if ((i == 9 || i == 10) && r.EdReplaceCharAfterNum == 0) return false;
-  if ((i == 11 || i == 12) && r.EdReplaceCharAfterString.empty()) return false;
-  return true;
+  if (Empty(s, B::TextReplaceWith)) return "ReplaceWith";
+  if (i == 0) return "ReplacePlace";
+  if (i == 2 && r.EdReplaceString.empty()) return "ReplaceString";
+  if ((i == 3 || i == 4) && r.EdReplaceAfterNum < 1) {
+    return i == 3 ? "ReplaceAfterNum" : "ReplaceBeforeNum";
+  }
+  if ((i == 5 || i == 6) && r.EdReplaceAfterString.empty()) {
+    return i == 5 ? "ReplaceAfterString" : "ReplaceBeforeString";
+  }
+  if (i >= 7 && r.EdReplaceNumChar == 0) return "ReplaceNumChars";
+  if ((i == 9 || i == 10) && r.EdReplaceCharAfterNum == 0) {
+    return i == 9 ? "ReplaceAfterNum" : "ReplaceBeforeNum";
+  }
+  if ((i == 11 || i == 12) && r.EdReplaceCharAfterString.empty()) {
+    return i == 11 ? "ReplaceAfterString" : "ReplaceBeforeString";
+  }
+  return nullptr;
 }
 
-bool RemoveComplete(const Session& s) {
+const char* RemoveMissing(const Session& s) {
   const RenameState& r = s.rename;
   const int i = r.OptRemovePlace;
-  if (i == 0) return false;
-  if (i == 1 && r.EdRemoveString.empty()) return false;
-  if ((i == 2 || i == 3) && r.EdRemoveAfterNum == 0) return false;
-  if ((i == 4 || i == 5) && r.EdRemoveAfterString.empty()) return false;
-  if (i >= 6 && r.EdRemoveNumChar == 0) return false;
-  if ((i == 8 || i == 9) && r.EdRemoveCharAfterNum == 0) return false;
-  if ((i == 10 || i == 11) && r.EdRemoveCharAfterString.empty()) return false;
-  return true;
+  if (i == 0) return "RemovePlace";
+  if (i == 1 && r.EdRemoveString.empty()) return "RemoveString";
+  if ((i == 2 || i == 3) && r.EdRemoveAfterNum == 0) {
+    return i == 2 ? "RemoveAfterNum" : "RemoveBeforeNum";
+  }
+  if ((i == 4 || i == 5) && r.EdRemoveAfterString.empty()) {
+    return i == 4 ? "RemoveAfterString" : "RemoveBeforeString";
+  }
+  if (i >= 6 && r.EdRemoveNumChar == 0) return "RemoveNumChars";
+  if ((i == 8 || i == 9) && r.EdRemoveCharAfterNum == 0) {
+    return i == 8 ? "RemoveAfterNum" : "RemoveBeforeNum";
+  }
+  if ((i == 10 || i == 11) && r.EdRemoveCharAfterString.empty()) {
+    return i == 10 ? "RemoveAfterString" : "RemoveBeforeString";
+  }
+  return nullptr;
 }
 
-bool AutoComplete(const Session& s) {
+const char* AutoMissing(const Session& s) {
   const RenameState& r = s.rename;
   const int i = r.OptAutoPlace;
+  if (r.EdAutoStart.empty()) return r.OptAutoKind == 1 ? "AutoStartNumber" : "AutoStartLetters";
   // A start value without a place would switch Auto on and change no name.
-  if (r.EdAutoStart.empty() || i == 0) return false;
-  if ((i == 3 || i == 4) && r.EdAutoNum == 0) return false;
-  if ((i == 5 || i == 6) && r.EdAutoString.empty()) return false;
-  return true;
+  if (i == 0) return "AutoPlace";
+  if ((i == 3 || i == 4) && r.EdAutoNum == 0) return i == 3 ? "AutoAfterNum" : "AutoBeforeNum";
+  if ((i == 5 || i == 6) && r.EdAutoString.empty()) {
+    return i == 5 ? "AutoAfterString" : "AutoBeforeString";
+  }
+  return nullptr;
+}
+
+Incomplete FirstIncomplete(const Session& s) {
+  for (const Criterion& c : kCriteria) {
+    if (!Ticked(s, c)) continue;
+    if (const char* key = c.missing(s)) return {c.reportName, key};
+  }
+  return {};
 }
 
 std::string IncompleteReport(const std::vector<std::string>& names) {
@@ -240,7 +273,7 @@ std::string CheckCriteriaComplete(Session& s, UserInterface& ui) {
     e.*c.incomplete = false;
     if (!Ticked(s, c)) {
       c.reset(s, ui);
-    } else if (!c.complete(s)) {
+    } else if (c.missing(s) != nullptr) {
       ++e.IncompleteCount;
       e.*c.incomplete = true;
       names.emplace_back(c.reportName);

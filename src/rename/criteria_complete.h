@@ -10,16 +10,51 @@
 
 namespace quillon {
 
-// Completeness of each criterion, read from the editor values: true when the criterion,
-// ticked, can be built into the record. One reader per criterion, in the check's order.
-bool CaseComplete(const Session& s);
-bool ExtComplete(const Session& s);
-bool SpaceComplete(const Session& s);
-bool HandleComplete(const Session& s);
-bool InsertComplete(const Session& s);
-bool ReplaceComplete(const Session& s);
-bool RemoveComplete(const Session& s);
-bool AutoComplete(const Session& s);
+// Completeness of each criterion, read from the editor values. Each reader returns the
+// record key of the first value the ticked criterion still lacks ("InsertText",
+// "ReplaceAfterNum" ...), or nullptr when the criterion can be built. One reader per
+// criterion, in the check's order; the job-file reader names the same keys.
+const char* CaseMissing(const Session& s);
+const char* ExtMissing(const Session& s);
+const char* SpaceMissing(const Session& s);
+const char* HandleMissing(const Session& s);
+const char* InsertMissing(const Session& s);
+const char* ReplaceMissing(const Session& s);
+const char* RemoveMissing(const Session& s);
+const char* AutoMissing(const Session& s);
+
+inline bool CaseComplete(const Session& s) {
+  return CaseMissing(s) == nullptr;
+}
+inline bool ExtComplete(const Session& s) {
+  return ExtMissing(s) == nullptr;
+}
+inline bool SpaceComplete(const Session& s) {
+  return SpaceMissing(s) == nullptr;
+}
+inline bool HandleComplete(const Session& s) {
+  return HandleMissing(s) == nullptr;
+}
+inline bool InsertComplete(const Session& s) {
+  return InsertMissing(s) == nullptr;
+}
+inline bool ReplaceComplete(const Session& s) {
+  return ReplaceMissing(s) == nullptr;
+}
+inline bool RemoveComplete(const Session& s) {
+  return RemoveMissing(s) == nullptr;
+}
+inline bool AutoComplete(const Session& s) {
+  return AutoMissing(s) == nullptr;
+}
+
+// The first ticked criterion that is incomplete: its report name and the key it lacks;
+// both nullptr when every ticked criterion is complete.
+struct Incomplete {
+  const char* reportName = nullptr;
+  const char* missingKey = nullptr;
+};
+Incomplete FirstIncomplete(const Session& s);
 
 // The report's text for the names of the incomplete criteria, in check order.
 std::string IncompleteReport(const std::vector<std::string>& names);

@@ -1,6 +1,10 @@
 // quillon-cli end to end, on real temporary folders.
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +22,7 @@ using testing::TempDir;
 struct CliResult {
   int status = -1;
   std::string out;
+  std::string err;
   json parsed() const { return json::parse(out, nullptr, false); }
 };
 
@@ -26,7 +31,7 @@ CliResult RunCli(const std::string& cwd, const std::string& arguments) {
   const char* binary = std::getenv("QUILLON_CLI");
   EXPECT_NE(binary, nullptr) << "QUILLON_CLI is not set";
   const std::string command = "cd '" + cwd + "' && '" + std::string(binary ? binary : "") + "' " +
-                              arguments + " 2>/dev/null";
+                              arguments + " 2>'" + cwd + "/.stderr'";
   CliResult result;
   FILE* pipe = popen(command.c_str(), "r");
   char buffer[4096];
@@ -34,6 +39,9 @@ CliResult RunCli(const std::string& cwd, const std::string& arguments) {
   while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream err(cwd + "/.stderr");
+  result.err.assign(std::istreambuf_iterator<char>(err), {});
+  std::remove((cwd + "/.stderr").c_str());
   return result;
 }
 
@@ -85,9 +93,8 @@ TEST_F(CliTest, ABadJobFileIsRefusedNamingTheKey) {
        R"({"criteria": {"InsertPlace": "InsertAfterNumChars", "InsertText": "a#b"}})",
        "criteria.InsertText"},
       {"extension_with_dot", R"({"criteria": {"ExtText": ".jpg"}})", "criteria.ExtText"},
-      {"anchor_of_other_place",
-       R"({"criteria": {"InsertPlace": "InsertAfterNumChars", "InsertBeforeNum": 2}})",
-       "criteria.InsertBeforeNum"},
+      {"insert_without_text", R"({"criteria": {"InsertPlace": "InsertAfterNumChars"}})",
+       "criteria.InsertText"},
       {"priority_not_a_permutation",
        R"({"criteria": {"Priority": ["Insert", "Insert", "Remove"]}})", "criteria.Priority"},
       {"missing_destination", R"({"action": {"ActionName": "Copy"}})", "action.DestFolder"},
@@ -110,6 +117,75 @@ TEST_F(CliTest, ABadJobFileIsRefusedNamingTheKey) {
         << out["error"]["message"];
   }
   EXPECT_EQ(dir.names(), (std::vector<std::string>{"dest", "job.json", "work"}));
+}
+
+// What the criteria editor would call incomplete is a job-file error naming the key the
+// criterion lacks; what it would accept runs.
+TEST_F(CliTest, IncompleteCriteriaAreJobFileErrorsAsInTheEditor) {
+  dir.file("work/abc.txt");
+  struct Row {
+    const char* name;
+    json criteria;
+    std::string missing;  // "" when complete
+  } rows[] = {
+      {"case_without_a_change", {{"CaseScope", "FileName"}}, "criteria.CaseChange"},
+      {"case_complete", {{"CaseScope", "FileName"}, {"CaseChange", "Upper Case"}}, ""},
+      {"insert_after_zero_chars_is_at_start",
+       {{"InsertPlace", "InsertAfterNumChars"}, {"InsertText", "x"}},
+       ""},
+      {"insert_after_a_string_without_it",
+       {{"InsertPlace", "InsertAfterAString"}, {"InsertText", "x"}},
+       "criteria.InsertAfterString"},
+      {"replace_without_a_text",
+       {{"ReplacePlace", "ReplaceAString"}, {"ReplaceString", "a"}},
+       "criteria.ReplaceWith"},
+      {"replace_after_zero_chars",
+       {{"ReplacePlace", "ReplaceAfterNumChars"}, {"ReplaceWith", "x"}},
+       "criteria.ReplaceAfterNum"},
+      {"replace_chars_without_a_count",
+       {{"ReplacePlace", "ReplaceCharAfterNumChars"}, {"ReplaceWith", "x"}},
+       "criteria.ReplaceNumChars"},
+      {"remove_a_string_without_it", {{"RemovePlace", "RemoveAString"}}, "criteria.RemoveString"},
+      {"remove_chars_from_the_end",
+       {{"RemovePlace", "RemoveCharBeforeNumChars"}, {"RemoveNumChars", 1}},
+       ""},
+      {"handle_replace_without_a_text",
+       {{"HandleThis", "-"}, {"HandleMode", 2}},
+       "criteria.HandleWith"},
+      {"auto_without_a_place",
+       {{"AutoKind", "Number"}, {"AutoStartNumber", 1}},
+       "criteria.AutoPlace"},
+      {"auto_before_a_string_without_it",
+       {{"AutoKind", "Number"}, {"AutoPlace", "AutoBeforeAString"}},
+       "criteria.AutoBeforeString"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const CliResult result = Job("preview", RenameJob(row.criteria));
+    if (row.missing.empty()) {
+      EXPECT_EQ(result.status, 0) << result.out << result.err;
+    } else {
+      EXPECT_EQ(result.status, 2) << result.out;
+      EXPECT_NE(result.parsed()["error"]["message"].get<std::string>().find(row.missing),
+                std::string::npos)
+          << result.out;
+    }
+  }
+}
+
+TEST_F(CliTest, AKeyWithoutEffectIsNamedInAWarningAndTheJobRuns) {
+  dir.file("work/abcd.txt");
+  const CliResult result = Job("run", RenameJob({{"InsertPlace", "InsertAfterNumChars"},
+                                                 {"InsertText", "X"},
+                                                 {"InsertBeforeNum", 2},
+                                                 {"ReplaceNumChars", 3}}));
+  EXPECT_EQ(result.status, 0) << result.out << result.err;
+  EXPECT_NE(result.err.find("warning: job file: criteria.InsertBeforeNum: has no effect with "
+                            "\"InsertAfterNumChars\""),
+            std::string::npos)
+      << result.err;
+  EXPECT_NE(result.err.find("criteria.ReplaceNumChars: has no effect"), std::string::npos);
+  EXPECT_TRUE(dir.exists("work/Xabcd.txt"));
 }
 
 TEST_F(CliTest, PreviewListsTheNewNamesAndTouchesNothing) {
