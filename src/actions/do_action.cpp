@@ -5,16 +5,11 @@
 
 #include "actions/file_walk.h"
 #include "selection/file_selection.h"
+#include "session/work_folder.h"
 #include "ui/messages.h"
 
 namespace quillon {
 namespace {
-
-// A folder path as a folder list shows it: no trailing "/" except at the root.
-std::string ShownPath(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
 
 void RunProcedure(Session& s, UserInterface& ui) {
   const std::string& action = s.state.ActionName;

@@ -1,5 +1,6 @@
 #include "flow/action_panel.h"
 
+#include "actions/destination_chooser.h"
 #include "flow/control_state.h"
 #include "flow/enable_buttons.h"
 #include "flow/panel_dispatch.h"
@@ -155,7 +156,10 @@ void ConfirmAction(Session& s, UserInterface&) {
   st.ActionName = std::string(kind.keyword);
   st.LabelPreview = index >= 4 ? "Finalize" : "Preview";
   st.LabelJob = std::string(kind.jobCaption);
-  if (kind.needsDestination) st.ActionDestFolder = st.DestFolder;
+  if (kind.needsDestination) {
+    st.ActionDestFolder = st.DestFolder;
+    s.chooser.ConfirmedDestDir = ShownPath(st.DestFolder);
+  }
   const bool keepOverwrite = IsCopyKind(index);
   if (!keepOverwrite) st.OverwritePending = false;
   st.LabelActionFolderName =
@@ -186,16 +190,15 @@ void ImageActionBrowseClick(Session& s, UserInterface& ui) {
   OpenPanel(s, ui, "setNullActionMovePath");
 }
 
-void DestinationChosen(Session& s, UserInterface& ui, const std::string& folder) {
-  SessionState& st = s.state;
-  st.DestChooserOpen = false;
-  if (folder.empty() || !s.files.FolderExists(folder)) return;
-  const std::string chosen = WithSeparator(folder);
-  if (!s.options.AllowSystemFolder && InSystemTree(s, ToUpper(chosen))) {
-    ShowMessage(s, ui, "MessageBypassingSystemRigidity");
-    return;
-  }
-  SetDestFolder(st, chosen);
+void ImageActionMoveOKClick(Session& s, UserInterface& ui) {
+  s.state.DestChooserOpen = false;
+  ApplyPanel(s, ui);
+}
+
+void ImageActionMoveCancelClick(Session& s, UserInterface& ui) {
+  s.state.DestChooserOpen = false;
+  CancelDestinationChooser(s, ui);
+  CancelActionPanel(s);
   OpenPanel(s, ui, "setNullIndexAction");
 }
 

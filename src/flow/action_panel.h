@@ -36,9 +36,11 @@ void CancelActionPanel(Session& s);
 
 // "Set Destination": opens the destination chooser ("setNullActionMovePath").
 void ImageActionBrowseClick(Session& s, UserInterface& ui);
-// The chooser closed; `folder` is the folder picked, or "" when it was cancelled. A
-// folder in the system folder's tree is refused while working there is not allowed.
-void DestinationChosen(Session& s, UserInterface& ui, const std::string& folder);
+// The chooser's OK: the action is confirmed with the folder chosen.
+void ImageActionMoveOKClick(Session& s, UserInterface& ui);
+// The chooser's Cancel: the destination and the Action panel's choice go back to those
+// in effect; folders made stay on disk.
+void ImageActionMoveCancelClick(Session& s, UserInterface& ui);
 
 // The destination goes back to the working folder, the confirmed one too when it lies in
 // the system folder's tree: Preview then asks for another.

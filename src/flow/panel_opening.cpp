@@ -1,5 +1,6 @@
 #include "flow/panel_opening.h"
 
+#include "actions/destination_chooser.h"
 #include "flow/action_panel.h"
 #include "flow/control_state.h"
 #include "flow/options_panel.h"
@@ -29,6 +30,7 @@ Group RunProcedure(Session& s, UserInterface& ui, const std::string& code) {
     ActionChoiceChanged(s, ui);
   } else if (code == "setNullActionMovePath") {
     // The front end shows the destination chooser modally.
+    OpenDestinationChooser(s);
     return Group::Destination;
   } else if (code == "setNullFramesActionMove") {
     // The destination chooser lays out its own frames.

@@ -72,6 +72,7 @@ StartResult Main(Session& s, UserInterface& ui, StartupWindows& windows) {
 
   st.DestFolder = st.WorkFolder;
   st.ActionDestFolder = st.DestFolder;
+  s.chooser.Dir1Path = s.chooser.ConfirmedDestDir = s.selection.Dir1Path;
   st.DestFolderUpper = ToUpper(st.DestFolder);
 
   InitialModes(s);

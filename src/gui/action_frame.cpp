@@ -1,7 +1,6 @@
 #include "gui/action_frame.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -114,13 +113,6 @@ ActionFrame::ActionFrame(Session& session, UserInterface& ui, QWidget* parent)
   connect(ok, &QPushButton::clicked, this, [this] { ApplyPanel(s_, ui_); });
   connect(cancel, &QPushButton::clicked, this, [this] { CancelPanel(s_, ui_); });
   PanelKeys(this, ok, cancel);
-}
-
-void ActionFrame::ChooseDestination() {
-  const QString chosen = QFileDialog::getExistingDirectory(
-      this, QStringLiteral("Set Destination"), QString::fromStdString(s_.state.DestFolder));
-  DestinationChosen(s_, ui_, chosen.toStdString());
-  Render();
 }
 
 void ActionFrame::Render() {

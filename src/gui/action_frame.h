@@ -13,8 +13,6 @@ class ActionFrame : public QGroupBox {
   ActionFrame(Session& session, UserInterface& ui, QWidget* parent);
   // Shows the panel's choice, notes and OK state.
   void Render();
-  // "setNullActionMovePath": the folder picker, modal; its answer goes to the core.
-  void ChooseDestination();
 
  private:
   Session& s_;

@@ -21,6 +21,7 @@
 #include "flow/status_frames.h"
 #include "gui/action_frame.h"
 #include "gui/criteria_editor_window.h"
+#include "gui/destination_chooser_window.h"
 #include "gui/file_list_model.h"
 #include "gui/options_frame.h"
 #include "gui/selection_frame.h"
@@ -60,6 +61,7 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   columns->addWidget(right, 3);
   setCentralWidget(central);
   editor_ = new CriteriaEditorWindow(s_, ui_, this);
+  chooser_ = std::make_unique<DestinationChooserWindow>(s_, ui_, nullptr);
 
   setMinimumSize(kSmallestWidth, kSmallestHeight);
   QSize size(1120, 780);
@@ -68,6 +70,8 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   }
   resize(size.expandedTo(minimumSize()));
 }
+
+MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::Control(const char* name) {
   return renderer_.Find(QString::fromLatin1(name));
@@ -100,7 +104,7 @@ void MainWindow::RenderControlState(const std::string& code) {
 
 void MainWindow::RenderPanel(const std::string& code) {
   if (code == "setNullActionMovePath") {
-    frameAction_->ChooseDestination();
+    chooser_->Open();
   } else if (code == "setNullActionStart" || code == "setNullIndexAction") {
     frameAction_->Render();
   } else if (code == "setNullRigidity") {

@@ -3,6 +3,7 @@
 // buttons, the status displays and the side area. Every decision is the core's; the
 // window forwards events and renders the core's views.
 #include <QMainWindow>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ namespace quillon::gui {
 
 class ActionFrame;
 class CriteriaEditorWindow;
+class DestinationChooserWindow;
 class FileListModel;
 class OptionsFrame;
 class SelectionFrame;
@@ -31,6 +33,7 @@ class SelectionFrame;
 class MainWindow : public QMainWindow {
  public:
   MainWindow(Session& session, UserInterface& ui);
+  ~MainWindow() override;
 
   // Renders the session for a control-state code, as far as the code refreshes.
   void RenderControlState(const std::string& code);
@@ -92,6 +95,8 @@ class MainWindow : public QMainWindow {
   OptionsFrame* frameOptions_ = nullptr;
   QWidget* frameHelp_ = nullptr;
   CriteriaEditorWindow* editor_ = nullptr;
+  // frmMove has lists named as the main window's own, so it is not a child of it.
+  std::unique_ptr<DestinationChooserWindow> chooser_;
   // The folder list's entries; items refer to them by position, so names that are not
   // UTF-8 keep their exact bytes.
   std::vector<FolderEntry> dirEntries_;

@@ -3,8 +3,11 @@
 namespace quillon {
 
 std::vector<FolderEntry> FolderListEntries(Session& s) {
+  return FolderListEntries(s.files, s.selection.Dir1Path);
+}
+
+std::vector<FolderEntry> FolderListEntries(FileServices& files, const std::string& current) {
   std::vector<FolderEntry> entries;
-  const std::string& current = s.selection.Dir1Path;
   entries.push_back({"/", "/", 0, current == "/"});
   // Each ancestor below the root, then the current folder.
   std::size_t start = 1;
@@ -19,7 +22,7 @@ std::vector<FolderEntry> FolderListEntries(Session& s) {
     }
     start = slash + 1;
   }
-  const auto subfolders = s.files.ListFolders(current);
+  const auto subfolders = files.ListFolders(current);
   if (subfolders) {
     const std::string prefix = current == "/" ? "/" : current + "/";
     for (const std::string& name : *subfolders) {

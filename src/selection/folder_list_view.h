@@ -16,5 +16,7 @@ struct FolderEntry {
 };
 
 std::vector<FolderEntry> FolderListEntries(Session& s);
+// The same for any folder list showing `current`.
+std::vector<FolderEntry> FolderListEntries(FileServices& files, const std::string& current);
 
 }  // namespace quillon

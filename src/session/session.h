@@ -4,6 +4,7 @@
 #include "platform/environment.h"
 #include "platform/file_services.h"
 #include "session/action_state.h"
+#include "session/chooser_state.h"
 #include "session/editor_state.h"
 #include "session/help_state.h"
 #include "session/message_state.h"
@@ -32,6 +33,7 @@ struct Session {
   ActionState actions;
   HelpState help;
   EditorState editor;
+  ChooserState chooser;
   OptionsPanelState optionsPanel;
   PriorityPanelState priorityPanel;
 };

@@ -9,11 +9,14 @@ std::string WithSeparator(const std::string& path) {
   return path + "/";
 }
 
+std::string ShownPath(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
 bool PointFolderList(Session& s, const std::string& path) {
   if (path.empty() || !s.files.FolderExists(path)) return false;
-  std::string shown = path;
-  while (shown.size() > 1 && shown.back() == '/') shown.pop_back();
-  s.selection.Dir1Path = shown;
+  s.selection.Dir1Path = ShownPath(path);
   return true;
 }
 

@@ -8,6 +8,8 @@ namespace quillon {
 
 // A folder path with "/" appended when missing.
 std::string WithSeparator(const std::string& path);
+// A folder path as a folder list shows it: no trailing "/" except at the root.
+std::string ShownPath(std::string path);
 
 // Points the folder list at `path` when it is an existing folder; false leaves it as it is.
 bool PointFolderList(Session& s, const std::string& path);

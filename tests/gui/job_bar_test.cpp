@@ -41,8 +41,9 @@ TEST_F(JobBarTest, CopyIsFinalizedRunAndUndone) {
   ClickFile(0);
   ClickFile(2);
   ChooseAction("OptionAction4");
-  DestinationChosen(session, ui, dir / "dest");
-  ClickEnabled("ImageActionOK");
+  BrowseTo(dir / "dest");
+  ClickInChooser("ImageActionMoveOK");
+  EXPECT_FALSE(Chooser()->isVisible());
   EXPECT_EQ(qobject_cast<QLabel*>(Find("LabelPreview"))->text(), QStringLiteral("Finalize"));
   ClickEnabled("ImagePreview");
   ASSERT_TRUE(session.state.JobReady);

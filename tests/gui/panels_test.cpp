@@ -156,24 +156,29 @@ TEST_F(PanelsTest, APreparedJobCannotRunWhileAPanelIsOpen) {
   EXPECT_NE(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none);
 }
 
-TEST_F(PanelsTest, CancellingTheActionPanelForgetsAnUnconfirmedDestination) {
+TEST_F(PanelsTest, CancellingTheChooserForgetsTheFolderItShowed) {
   Click("ImageAction");
   Click("OptionAction4");
-  DestinationChosen(session, ui, dir / "dest");
-  EXPECT_TRUE(Enabled("ImageActionOK"));
+  BrowseTo(dir / "dest");
+  EXPECT_EQ(session.state.DestFolder, dir / "dest/");
+  ClickInChooser("ImageActionMoveCancel");
+  EXPECT_FALSE(Chooser()->isVisible());
+  EXPECT_EQ(session.state.DestFolder, session.state.WorkFolder);
+  EXPECT_TRUE(Find("FrameAction")->isVisible());
   Click("ImageActionCancel");
   EXPECT_EQ(session.state.DestFolder, session.state.WorkFolder);
   EXPECT_EQ(session.state.ActionDestFolder, session.state.WorkFolder);
 }
 
-TEST_F(PanelsTest, ADestinationInTheSystemFolderIsRefused) {
-  dir.folder("usr/share");
+TEST_F(PanelsTest, TheSystemFolderIsRefusedAsDestination) {
   Click("ImageAction");
   Click("OptionAction4");
-  DestinationChosen(session, ui, dir / "usr/share");
+  BrowseTo(dir / "usr");
   EXPECT_EQ(session.state.DestFolder, session.state.WorkFolder);
   ASSERT_FALSE(ui.autoAnswered().empty());
-  EXPECT_FALSE(Enabled("ImageActionOK"));
+  EXPECT_EQ(ui.autoAnswered().back().text.substr(0, 40),
+            "Working in System folder is not allowed.");
+  ClickInChooser("ImageActionMoveCancel");
 }
 
 TEST_F(PanelsTest, SetAttributeWithoutAnAttributeStillTakesTheReviewMode) {
@@ -193,8 +198,8 @@ TEST_F(PanelsTest, UndoCompleteIsShownOnce) {
   ClickFile(0);
   Click("ImageAction");
   Click("OptionAction4");
-  DestinationChosen(session, ui, dir / "dest");
-  Click("ImageActionOK");
+  BrowseTo(dir / "dest");
+  ClickInChooser("ImageActionMoveOK");
   Click("ImagePreview");
   Click("ImageJob");
   ASSERT_TRUE(dir.exists("dest/a.txt"));

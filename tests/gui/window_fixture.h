@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
 
+#include "actions/destination_chooser.h"
+#include "gui/destination_chooser_window.h"
 #include "gui/startup_windows.h"
 #include "platform/posix_file_services.h"
 #include "support/fake_environment.h"
@@ -36,6 +39,27 @@ class WindowTest : public ::testing::Test {
     auto* button = qobject_cast<QAbstractButton*>(Find(name));
     ASSERT_NE(button, nullptr) << name;
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+  }
+
+  // frmMove, a window of its own.
+  QWidget* Chooser() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() == QLatin1String("frmMove")) return top;
+    }
+    return nullptr;
+  }
+  // Set Destination on the open Action panel, and the chooser's folder list on `folder`.
+  void BrowseTo(const std::string& folder) {
+    Click("ImageActionBrowse");
+    ASSERT_NE(Chooser(), nullptr);
+    ASSERT_TRUE(Chooser()->isVisible());
+    ChooserDir1Change(session, ui, folder);
+    static_cast<DestinationChooserWindow*>(Chooser())->Render();
+  }
+  void ClickInChooser(const char* name) {
+    auto* button = Chooser()->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    button->click();
   }
 
   testing::TempDir dir;
