@@ -1,5 +1,6 @@
 #include "flow/folder_lists.h"
 
+#include "actions/easy_process.h"
 #include "flow/control_state.h"
 #include "flow/panel_dispatch.h"
 #include "platform/text.h"
@@ -26,6 +27,8 @@ void GoTo(Session& s, UserInterface& ui, std::int16_t pos) {
 
 void OnDir1Change(Session& s, UserInterface& ui) {
   FolderChanged(s, ui);
+  // File2 follows the folder: nothing stays picked.
+  if (s.state.EasyProcessOn && !s.state.StartingUp) ResetSingleProcess(s);
   if (!s.state.StartingUp) SetControlState(s, ui, "setButGlobal");
 }
 

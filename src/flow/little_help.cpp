@@ -218,7 +218,9 @@ void UpdateLittleHelp(Session& s) {
 
   h.LabelSelectFile = SelectFileCaption(s);
   h.LabelListFile = ListFileCaption(s);
-  const std::size_t position = SingleSelectedPosition(s);
+  const std::size_t position = st.EasyProcessOn
+                                   ? static_cast<std::size_t>(s.easy.SingleFileIndex + 1)
+                                   : SingleSelectedPosition(s);
   h.LabelFileNum = position > 0 ? "File # " + std::to_string(position) : "";
   h.FrameInfoCaption =
       AnythingToReset(s) ? " Little Help : Reset buttons resets Settings " : " Little Help ";

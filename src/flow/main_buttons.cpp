@@ -82,7 +82,8 @@ View WorkAreaView(const Session& s) {
   v["FrameHelp"].visible = keyword == "Help";
   const bool panel = v["FrameSelection"].visible.value() || v["FrameAction"].visible.value() ||
                      v["FrameRigidity"].visible.value() || v["FrameHelp"].visible.value();
-  v["List1"].visible = !panel;
+  v["FrameSingleProcess"].visible = !panel && st.EasyProcessOn;
+  v["List1"].visible = !panel && !st.EasyProcessOn;
   return v;
 }
 

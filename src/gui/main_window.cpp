@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QListView>
 #include <QResizeEvent>
 #include <QScreen>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "actions/easy_process.h"
 #include "flow/control_state.h"
 #include "flow/enable_buttons.h"
 #include "flow/little_help.h"
@@ -96,9 +98,23 @@ void MainWindow::RenderControlState(const std::string& code) {
   if (r.sideFrames) renderer_.Render(SideFramesView(s_));
   if (r.buttons || r.general) renderer_.Render(EnableButtons(s_));
   if (r.general) renderer_.Render(ResetButtonVisibility(s_));
+  if (r.easyProcessPanel || r.general) RenderEasyProcess();
+  if (r.easyProcessPanel) RenderWorkArea();
   if (r.folderListState || r.general) {
     renderer_.Render(FolderListState(s_));
     RenderFile1Selection();
+  }
+}
+
+void MainWindow::RenderEasyProcess() {
+  renderer_.Render(EasyProcessView(s_));
+  RenderFile2Selection();
+  if (s_.easy.FocusName) {
+    s_.easy.FocusName = false;
+    if (auto* name = qobject_cast<QLineEdit*>(Control("TextSingleProcessName"))) {
+      name->setFocus();
+      name->selectAll();
+    }
   }
 }
 

@@ -64,6 +64,9 @@ class MainWindow : public QMainWindow {
   QWidget* BuildSideArea();
   QWidget* BuildPriorityFrame(QWidget* parent);
   QWidget* BuildHelpFrame();
+  QWidget* BuildSingleProcessFrame();
+  void RenderFile2Selection();
+  void RenderEasyProcess();
 
   // Connects a button's click to a core handler taking the session and the port.
   void OnClick(const char* name, void (*handler)(Session&, UserInterface&));
@@ -85,6 +88,8 @@ class MainWindow : public QMainWindow {
   QListWidget* dir1_ = nullptr;
   QListView* file1_ = nullptr;
   FileListModel* file1Model_ = nullptr;
+  QListView* file2_ = nullptr;
+  FileListModel* file2Model_ = nullptr;
   QListView* list1_ = nullptr;
   FileListModel* list1Model_ = nullptr;
   QProgressBar* progress_ = nullptr;
@@ -94,6 +99,8 @@ class MainWindow : public QMainWindow {
   ActionFrame* frameAction_ = nullptr;
   OptionsFrame* frameOptions_ = nullptr;
   QWidget* frameHelp_ = nullptr;
+  // The panels of the work area, each in a scroll area of the stack.
+  std::vector<QWidget*> panels_;
   CriteriaEditorWindow* editor_ = nullptr;
   // frmMove has lists named as the main window's own, so it is not a child of it.
   std::unique_ptr<DestinationChooserWindow> chooser_;

@@ -13,6 +13,7 @@
 
 #include "flow/action_panel.h"
 #include "flow/criteria_editor.h"
+#include "flow/easy_process_buttons.h"
 #include "flow/job_bar.h"
 #include "flow/main_buttons.h"
 #include "flow/options_panel.h"
@@ -70,11 +71,8 @@ QWidget* MainWindow::BuildWorkArea() {
   frameAction_ = new ActionFrame(s_, ui_, workArea_);
   frameOptions_ = new OptionsFrame(s_, ui_, workArea_);
   frameHelp_ = BuildHelpFrame();
-  for (QWidget* panel :
-       {static_cast<QWidget*>(frameSelection_), static_cast<QWidget*>(frameAction_),
-        static_cast<QWidget*>(frameOptions_), frameHelp_}) {
-    workArea_->addWidget(Scrolling(panel, workArea_));
-  }
+  panels_ = {frameSelection_, frameAction_, frameOptions_, frameHelp_, BuildSingleProcessFrame()};
+  for (QWidget* panel : panels_) workArea_->addWidget(Scrolling(panel, workArea_));
   return workArea_;
 }
 
@@ -82,9 +80,7 @@ void MainWindow::RenderWorkArea() {
   const View view = WorkAreaView(s_);
   QWidget* page = resultPage_;
   QWidget* panel = nullptr;
-  for (QWidget* candidate :
-       {static_cast<QWidget*>(frameSelection_), static_cast<QWidget*>(frameAction_),
-        static_cast<QWidget*>(frameOptions_), frameHelp_}) {
+  for (QWidget* candidate : panels_) {
     const auto found = view.find(candidate->objectName().toStdString());
     if (found != view.end() && found->second.visible.value_or(false)) {
       panel = candidate;
@@ -163,6 +159,8 @@ QWidget* MainWindow::BuildMainButtons() {
   auto* easy = new QCheckBox(QStringLiteral("&Easy Process"), row);
   easy->setObjectName(QStringLiteral("CheckEasyProcess"));
   layout->addWidget(easy, column / 4, column % 4);
+  connect(easy, &QCheckBox::clicked, this,
+          [this](bool ticked) { OnCheckEasyProcessClick(s_, ui_, ticked); });
 
   OnClick("ImageSelection", &ImageSelectionClick);
   OnClick("ImageAction", &ImageActionClick);

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "flow/easy_process_buttons.h"
 #include "flow/folder_lists.h"
 #include "gui/caption_button.h"
 #include "gui/file_list_model.h"
@@ -65,6 +66,22 @@ QWidget* MainWindow::BuildLists() {
   file1_->installEventFilter(this);
   layout->addWidget(file1_, 3);
 
+  // Easy Process picks one file in File2 instead.
+  file2_ = new QListView(area);
+  file2_->setObjectName(QStringLiteral("File2"));
+  file2Model_ = new FileListModel(s_.selection.Files, file2_);
+  file2_->setModel(file2Model_);
+  file2_->setSelectionMode(QAbstractItemView::NoSelection);
+  file2_->setUniformItemSizes(true);
+  file2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  file2_->hide();
+  file2_->installEventFilter(this);
+  layout->addWidget(file2_, 3);
+  connect(file2_, &QListView::clicked, this, [this](const QModelIndex& index) {
+    OnFile2ClickFlow(s_, ui_, static_cast<std::int16_t>(index.row()));
+    RenderEasyProcess();
+  });
+
   auto* counts = new QHBoxLayout();
   counts->addWidget(
       NamedLabel(QStringLiteral("LabelSelectFile"), QStringLiteral("Select File"), area), 1);
@@ -113,7 +130,20 @@ void MainWindow::RenderFolderList() {
 
 void MainWindow::RenderFileList() {
   file1Model_->reload();
+  file2Model_->reload();
   RenderFile1Selection();
+  RenderFile2Selection();
+}
+
+void MainWindow::RenderFile2Selection() {
+  // The picked file is shown as the current, highlighted entry.
+  const std::int16_t picked = s_.easy.SingleFileIndex;
+  file2_->setSelectionMode(QAbstractItemView::SingleSelection);
+  file2_->clearSelection();
+  if (picked >= 0 && picked < file2Model_->rowCount()) {
+    file2_->setCurrentIndex(file2Model_->index(picked));
+  }
+  file2_->setSelectionMode(QAbstractItemView::NoSelection);
 }
 
 void MainWindow::RenderFile1Selection() {
@@ -155,6 +185,17 @@ void MainWindow::OnFile1SelectionChanged(const QItemSelection& selected,
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == file2_ && event->type() == QEvent::KeyPress) {
+    // Space or Enter picks (or unpicks) the entry the keyboard is on.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (file2_->currentIndex().isValid()) {
+        OnFile2ClickFlow(s_, ui_, static_cast<std::int16_t>(file2_->currentIndex().row()));
+        RenderEasyProcess();
+      }
+      return true;
+    }
+  }
   if (watched == file1_ &&
       (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -1,4 +1,5 @@
 // The main window's status displays, side area and Help panel.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,12 +9,15 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "actions/easy_process.h"
 #include "flow/action_panel.h"
+#include "flow/easy_process_buttons.h"
 #include "flow/main_buttons.h"
 #include "flow/options_panel.h"
 #include "flow/priority_panel.h"
 #include "flow/selection_panel_buttons.h"
 #include "gui/caption_button.h"
+#include "gui/filtered_line_edit.h"
 #include "gui/keyless_combo.h"
 #include "gui/main_window.h"
 #include "gui/panel_keys.h"
@@ -226,6 +230,53 @@ QWidget* MainWindow::BuildPriorityFrame(QWidget* parent) {
   connect(byDefault, &QPushButton::clicked, this, [this] { ImagePriorityDefaultClick(s_, ui_); });
   connect(hide, &QPushButton::clicked, this, [this] { ImagePriorityHideClick(s_, ui_); });
   PanelKeys(frame, ok, hide);
+  return frame;
+}
+
+QWidget* MainWindow::BuildSingleProcessFrame() {
+  auto* frame =
+      NamedFrame(QStringLiteral("FrameSingleProcess"), QStringLiteral("Easy Process"), this);
+  auto* layout = new QVBoxLayout(frame);
+  layout->addWidget(WrappedLabel("LabelEasyProcess", frame));
+  layout->addWidget(
+      WrappedLabel("LabelSingleProcess1", frame,
+                   QStringLiteral("1. Select a file in the left hand side File box. You "
+                                  "will not be able to select more than one file.")));
+  layout->addWidget(WrappedLabel(
+      "LabelSingleProcess2", frame,
+      QStringLiteral("2. Set the new name in the Text boxes bellow and  press Rename button.")));
+  auto* row = new QHBoxLayout();
+  auto* name = new FilteredLineEdit(QStringLiteral("TextSingleProcessName"), frame);
+  auto* ext = new FilteredLineEdit(QStringLiteral("TextSingleProcessExt"), frame);
+  ext->setMaximumWidth(90);
+  row->addWidget(name, 1);
+  row->addWidget(new QLabel(QStringLiteral("."), frame));
+  row->addWidget(ext);
+  layout->addLayout(row);
+  auto* space = new QCheckBox(QStringLiteral("Include Space"), frame);
+  space->setObjectName(QStringLiteral("CheckSingleProcess"));
+  layout->addWidget(space);
+  auto* run = NamedButton(QStringLiteral("buttonSingleProcess"), QStringLiteral("Rename"), frame);
+  layout->addWidget(run, 0, Qt::AlignLeft);
+  layout->addStretch();
+
+  name->setFilter([this](char32_t key) { return SingleNameKey(s_, ui_, key); });
+  ext->setFilter([this](char32_t key) { return SingleExtKey(s_, ui_, key); });
+  name->onPressOK = [this] { ButtonSingleProcessClick(s_, ui_); };
+  ext->onPressOK = [this] { ButtonSingleProcessClick(s_, ui_); };
+  connect(name, &QLineEdit::textEdited, this, [this](const QString& text) {
+    OnTextSingleProcessNameChange(s_, text.toStdString());
+    RenderEasyProcess();
+  });
+  connect(ext, &QLineEdit::textEdited, this, [this](const QString& text) {
+    OnTextSingleProcessExtChange(s_, text.toStdString());
+    RenderEasyProcess();
+  });
+  connect(space, &QCheckBox::clicked, this, [this](bool ticked) {
+    OnCheckSingleProcessClick(s_, ticked);
+    RenderEasyProcess();
+  });
+  connect(run, &QPushButton::clicked, this, [this] { ButtonSingleProcessClick(s_, ui_); });
   return frame;
 }
 

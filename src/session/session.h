@@ -5,6 +5,7 @@
 #include "platform/file_services.h"
 #include "session/action_state.h"
 #include "session/chooser_state.h"
+#include "session/easy_state.h"
 #include "session/editor_state.h"
 #include "session/help_state.h"
 #include "session/message_state.h"
@@ -34,6 +35,7 @@ struct Session {
   HelpState help;
   EditorState editor;
   ChooserState chooser;
+  EasyState easy;
   OptionsPanelState optionsPanel;
   PriorityPanelState priorityPanel;
 };
