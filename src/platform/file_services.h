@@ -26,6 +26,18 @@ struct RawAttributes {
   std::string dosAttribBytes;  // its exact value when it exists
 };
 
+// What lstat tells of a directory entry: enough to know a file again and to tell a link.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t size = 0;
+  std::int64_t mtimeNs = 0;
+  bool link = false;     // a symbolic link (not followed)
+  bool regular = false;  // a regular file
+
+  bool operator==(const FileIdentity&) const = default;
+};
+
 // A mounted file system a person would pick from.
 struct Drive {
   std::string mountPoint;  // "/" or "/media/usb" (no trailing separator except "/")
@@ -51,6 +63,11 @@ class FileServices {
   virtual Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) = 0;
   // Forced delete: read-only files too.
   virtual Status DeleteFile(const std::string& path) = 0;
+
+  // The entry itself (lstat): a link is not followed.
+  virtual Result<FileIdentity> Identify(const std::string& path) = 0;
+  // A second name for a file, on its file system; fails when `to` exists.
+  virtual Status LinkFile(const std::string& from, const std::string& to) = 0;
 
   virtual Status CreateFolder(const std::string& path) = 0;
   virtual Status RenameFolder(const std::string& from, const std::string& to) = 0;

@@ -91,6 +91,27 @@ bool HasUsableFolderName(std::string path) {
 
 }  // namespace
 
+Result<FileIdentity> PosixFileServices::Identify(const std::string& path) {
+  if (!HasNoNul(path)) return OsError{EINVAL, "identify", path};
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return LastError("identify", path);
+  FileIdentity id;
+  id.device = st.st_dev;
+  id.inode = st.st_ino;
+  id.size = static_cast<std::uint64_t>(st.st_size);
+  id.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+  id.link = S_ISLNK(st.st_mode);
+  id.regular = S_ISREG(st.st_mode);
+  return id;
+}
+
+Status PosixFileServices::LinkFile(const std::string& from, const std::string& to) {
+  if (!HasUsableName(from) || !HasUsableName(to))
+    return OsError{EINVAL, "link", PairPath(from, to)};
+  if (::link(from.c_str(), to.c_str()) != 0) return LastError("link", PairPath(from, to));
+  return Status::Ok();
+}
+
 bool PosixFileServices::FileExists(const std::string& path) {
   struct stat st {};
   return HasNoNul(path) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

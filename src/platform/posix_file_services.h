@@ -22,6 +22,8 @@ class PosixFileServices : public FileServices {
   Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) override;
   Status DeleteFile(const std::string& path) override;
 
+  Result<FileIdentity> Identify(const std::string& path) override;
+  Status LinkFile(const std::string& from, const std::string& to) override;
   Status CreateFolder(const std::string& path) override;
   Status RenameFolder(const std::string& from, const std::string& to) override;
   Status RemoveFolder(const std::string& path) override;

@@ -443,18 +443,24 @@ TEST_F(LittleHelpTest, TheSelectionCountReadsAsASentence) {
 }
 
 TEST_F(LittleHelpTest, TheFileNumberShowsOnlyForASingleSelectedFile) {
+  // No Easy Process.
+  constexpr std::int16_t kOff = -2;
   struct Row {
     const char* name;
     std::vector<bool> selected;
     std::vector<std::string> storeIndex;
+    std::int16_t easyPicked;  // Easy Process's picked file, -1 for none
     std::string expected;
   } rows[] = {
-      {"second_of_three", {false, true, false}, {}, "File # 2"},
-      {"first_of_three", {true, false, false}, {}, "File # 1"},
-      {"two_selected", {true, false, true}, {}, ""},
-      {"none_selected", {false, false, false}, {}, ""},
-      // Easy Process: the file being processed is the single row of the store.
-      {"row_being_processed", {false, false, false}, {"2"}, "File # 3"},
+      {"second_of_three", {false, true, false}, {}, kOff, "File # 2"},
+      {"first_of_three", {true, false, false}, {}, kOff, "File # 1"},
+      {"two_selected", {true, false, true}, {}, kOff, ""},
+      {"none_selected", {false, false, false}, {}, kOff, ""},
+      // The selected file's row holds its position in File1.
+      {"single_row_of_the_store", {false, false, false}, {"2"}, kOff, "File # 3"},
+      // Easy Process: the position of the file being processed.
+      {"easy_process_picked", {false, false, false}, {}, 1, "File # 2"},
+      {"easy_process_nothing_picked", {false, false, false}, {}, -1, ""},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -470,6 +476,10 @@ TEST_F(LittleHelpTest, TheFileNumberShowsOnlyForASingleSelectedFile) {
     if (!row.storeIndex.empty()) count = 1;
     s.state.SelectionMade = count > 0;
     s.state.SelectedCount = count;
+    if (row.easyPicked != kOff) {
+      s.state.EasyProcessOn = true;
+      s.easy.SingleFileIndex = row.easyPicked;
+    }
     UpdateLittleHelp(s);
     EXPECT_EQ(LittleHelpView(s).at("LabelFileNum").text, row.expected);
   }

@@ -38,8 +38,8 @@ constexpr std::array<bool, 5> kDefaultFlags{true, true, false, false, false};
 constexpr std::array<std::int16_t, 5> kDefaultGroups{1, 1, 0, 0, 0};
 
 void EverythingOn(Session& s, UserInterface& ui) {
-  for (RigidityRow row : {kRowInsertRigid, kRowReplaceRigid, kRowRemoveRigid,
-                          kRowCharReplaceRigid, kRowCharRemoveRigid}) {
+  for (RigidityRow row : {kRowInsertRigid, kRowReplaceRigid, kRowRemoveRigid, kRowCharReplaceRigid,
+                          kRowCharRemoveRigid}) {
     OnOptionRigidClick(s, ui, row, 1);
   }
   OnCheckHelpRigidClick(s, ui, true);
@@ -47,7 +47,23 @@ void EverythingOn(Session& s, UserInterface& ui) {
   OnCheckUndoWarnRigidClick(s, ui, true);
 }
 
-class OptionsPanelTest : public ::testing::Test {
+void TickLittleHelp(Session& s, UserInterface& ui) {
+  OnCheckHelpRigidClick(s, ui, true);
+}
+
+void MarkRemoveAndTickLittleHelp(Session& s, UserInterface& ui) {
+  OnOptionRigidClick(s, ui, kRowRemoveRigid, 1);
+  OnCheckHelpRigidClick(s, ui, true);
+}
+
+// Tables build a fresh session per row.
+class OptionsPanelTableTest : public ::testing::Test {
+ protected:
+  NullFileServices files;
+  PosixEnvironment env;
+};
+
+class OptionsPanelTest : public OptionsPanelTableTest {
  protected:
   OptionsPanelTest() : s(files, env) {}
   // Opens the panel, clicks, and presses OK.
@@ -58,8 +74,6 @@ class OptionsPanelTest : public ::testing::Test {
     ASSERT_FALSE(s.state.PanelOpen);
   }
 
-  NullFileServices files;
-  PosixEnvironment env;
   FakeUi ui;
   Session s;
 };
@@ -71,10 +85,8 @@ TEST_F(OptionsPanelTest, OpeningTakesTheWorkAreaWithOKDisabled) {
     bool showLittleHelp, noUndoWarning;
     bool defaultEnabled;
   } rows[] = {
-      {"defaults", 3, false, false, false},
-      {"little_help_at_start", 35, true, false, true},
-      {"undo_warning_off", 131, false, true, true},
-      {"both_saved_boxes", 163, true, true, true},
+      {"defaults", 3, false, false, false},         {"little_help_at_start", 35, true, false, true},
+      {"undo_warning_off", 131, false, true, true}, {"both_saved_boxes", 163, true, true, true},
       {"remove_marked", 7, false, false, true},
   };
   for (const auto& row : rows) {
@@ -100,6 +112,8 @@ TEST_F(OptionsPanelTest, OpeningTakesTheWorkAreaWithOKDisabled) {
     EXPECT_EQ(t.options.NoUndoWarningPending, row.noUndoWarning);
     // Only a tick by the user asks for the Info frame after the panel.
     EXPECT_EQ(t.state.SavedSideFrame, "AboutFrame");
+    ImageRigidityCancelClick(t, fresh);
+    EXPECT_EQ(t.state.SideFrame, "AboutFrame");
   }
 }
 
@@ -111,7 +125,7 @@ TEST_F(OptionsPanelTest, TheOptionsButtonIsRefusedWhileTheWorkAreaIsTaken) {
   EXPECT_TRUE(ui.controlStates.empty());
 }
 
-TEST_F(OptionsPanelTest, EachClickAddsItsWeightToThePendingCode) {
+TEST_F(OptionsPanelTableTest, EachClickAddsItsWeightToThePendingCode) {
   struct Row {
     const char* name;
     Clicks clicks;
@@ -207,7 +221,7 @@ TEST_F(OptionsPanelTest, OKWithoutAChangeDoesNothingAndCancelCloses) {
   EXPECT_EQ(s.options.OptionsCode, 3);
 }
 
-TEST_F(OptionsPanelTest, OKPutsTheChosenOptionsInEffect) {
+TEST_F(OptionsPanelTableTest, OKPutsTheChosenOptionsInEffect) {
   struct Row {
     const char* name;
     Clicks clicks;
@@ -237,12 +251,8 @@ TEST_F(OptionsPanelTest, OKPutsTheChosenOptionsInEffect) {
        false,
        true},
       {"system_folder_allowed",
-       [](Session& s, UserInterface& ui) { OnCheckAllowSystemRigidClick(s, ui, true); },
-       67,
-       kDefaultFlags,
-       true,
-       false,
-       false},
+       [](Session& s, UserInterface& ui) { OnCheckAllowSystemRigidClick(s, ui, true); }, 67,
+       kDefaultFlags, true, false, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -278,7 +288,7 @@ TEST_F(OptionsPanelTest, AGroupWithNoOptionSelectedKeepsItsFlag) {
 }
 
 TEST_F(OptionsPanelTest, OnlyTheLittleHelpTickedGives35AndLeavesNothingToReset) {
-  Apply([](Session& s, UserInterface& ui) { OnCheckHelpRigidClick(s, ui, true); });
+  Apply(TickLittleHelp);
   EXPECT_EQ(s.options.OptionsCode, 35);
   EXPECT_TRUE(s.options.ShowLittleHelp);
   // The tick asked for the Info frame once the panel closed.
@@ -294,10 +304,7 @@ TEST_F(OptionsPanelTest, OnlyTheLittleHelpTickedGives35AndLeavesNothingToReset) 
 }
 
 TEST_F(OptionsPanelTest, CancelPutsTheOptionsInEffectBackIntoThePanel) {
-  Apply([](Session& s, UserInterface& ui) {
-    OnOptionRigidClick(s, ui, kRowRemoveRigid, 1);
-    OnCheckHelpRigidClick(s, ui, true);
-  });
+  Apply(MarkRemoveAndTickLittleHelp);
   ASSERT_EQ(s.options.OptionsCode, 39);
 
   ImageRigidityClick(s, ui);
@@ -355,7 +362,7 @@ TEST_F(OptionsPanelTest, DefaultPutsEveryOptionBackAtOnce) {
   EXPECT_EQ(s.options.OptionsCodePending, 3);
 }
 
-TEST_F(OptionsPanelTest, ResetKeepsOnlyTheTwoSavedCheckBoxes) {
+TEST_F(OptionsPanelTableTest, ResetKeepsOnlyTheTwoSavedCheckBoxes) {
   struct Row {
     const char* name;
     Clicks clicks;
@@ -458,16 +465,14 @@ TEST(LeaveSystemFolderTest, StoppingTheSystemFolderLeavesItsTreeAndItsDestinatio
     Clicks click;
     bool leaves;
   } rows[] = {
-      {"default",
-       true,
+      {"default", true,
        [](Session& s, UserInterface& ui) {
          ImageRigidityClick(s, ui);
          ImageRigidityDefaultClick(s, ui);
        },
        true},
       {"reset", true, [](Session& s, UserInterface& ui) { ImageClearRigidityClick(s, ui); }, true},
-      {"ok_unticking",
-       true,
+      {"ok_unticking", true,
        [](Session& s, UserInterface& ui) {
          ImageRigidityClick(s, ui);
          OnCheckAllowSystemRigidClick(s, ui, false);
@@ -475,15 +480,14 @@ TEST(LeaveSystemFolderTest, StoppingTheSystemFolderLeavesItsTreeAndItsDestinatio
        },
        true},
       // Subfolders of the system folder may be entered without the option.
-      {"default_while_not_allowed",
-       false,
+      {"default_while_not_allowed", false,
        [](Session& s, UserInterface& ui) {
+         ImageRigidityClick(s, ui);
          OnOptionRigidClick(s, ui, kRowRemoveRigid, 1);  // something to put back
          ImageRigidityDefaultClick(s, ui);
        },
        false},
-      {"ok_keeping_the_permission",
-       true,
+      {"ok_keeping_the_permission", true,
        [](Session& s, UserInterface& ui) {
          ImageRigidityClick(s, ui);
          OnOptionRigidClick(s, ui, kRowRemoveRigid, 1);

@@ -27,6 +27,10 @@ const char* OpName(Op op) {
       return "copy";
     case Op::DeleteFile:
       return "delete";
+    case Op::Identify:
+      return "identify";
+    case Op::LinkFile:
+      return "link";
     case Op::CreateFolder:
       return "create folder";
     case Op::RenameFolder:
@@ -118,6 +122,19 @@ Status FailingFileServices::CopyFile(const std::string& from, const std::string&
 Status FailingFileServices::DeleteFile(const std::string& path) {
   if (int err = intercept(Op::DeleteFile, path)) return OsError{err, OpName(Op::DeleteFile), path};
   return finish(real_.DeleteFile(path));
+}
+
+Result<FileIdentity> FailingFileServices::Identify(const std::string& path) {
+  if (int err = intercept(Op::Identify, path)) return OsError{err, OpName(Op::Identify), path};
+  Result<FileIdentity> id = real_.Identify(path);
+  record(id.ok() ? 0 : id.status().code());
+  return id;
+}
+
+Status FailingFileServices::LinkFile(const std::string& from, const std::string& to) {
+  if (int err = intercept(Op::LinkFile, from, to))
+    return OsError{err, OpName(Op::LinkFile), from + " -> " + to};
+  return finish(real_.LinkFile(from, to));
 }
 
 Status FailingFileServices::CreateFolder(const std::string& path) {

@@ -16,6 +16,8 @@ enum class Op {
   MoveFile,
   CopyFile,
   DeleteFile,
+  Identify,
+  LinkFile,
   CreateFolder,
   RenameFolder,
   RemoveFolder,
@@ -61,6 +63,8 @@ class FailingFileServices : public FileServices {
   Status MoveFile(const std::string& from, const std::string& to) override;
   Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) override;
   Status DeleteFile(const std::string& path) override;
+  Result<FileIdentity> Identify(const std::string& path) override;
+  Status LinkFile(const std::string& from, const std::string& to) override;
   Status CreateFolder(const std::string& path) override;
   Status RenameFolder(const std::string& from, const std::string& to) override;
   Status RemoveFolder(const std::string& path) override;

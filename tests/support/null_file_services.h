@@ -16,6 +16,8 @@ class NullFileServices : public FileServices {
     return Fail(from);
   }
   Status DeleteFile(const std::string& path) override { return Fail(path); }
+  Result<FileIdentity> Identify(const std::string& path) override { return Error(path); }
+  Status LinkFile(const std::string& from, const std::string&) override { return Fail(from); }
   Status CreateFolder(const std::string& path) override { return Fail(path); }
   Status RenameFolder(const std::string& from, const std::string&) override { return Fail(from); }
   Status RemoveFolder(const std::string& path) override { return Fail(path); }
