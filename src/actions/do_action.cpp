@@ -4,6 +4,8 @@
 #include <exception>
 
 #include "actions/file_walk.h"
+#include "actions/job_intents.h"
+#include "actions/job_journal.h"
 #include "selection/file_selection.h"
 #include "session/work_folder.h"
 #include "ui/messages.h"
@@ -50,9 +52,35 @@ void StartJournal(Session& s) {
 
 bool DoAction(Session& s, UserInterface& ui) {
   SessionState& st = s.state;
+  ActionState& a = s.actions;
   try {
+    a.lastError.reset();
+    a.doneCount = 0;
+    UndoJournal previous = std::move(a.journal);
     StartJournal(s);
+    a.intents = JobIntents(s);
+    JobJournal writer(s);
+    if (!a.journalPath.empty()) {
+      // No file is touched before the journal that can undo it is on disk.
+      if (Status begun = writer.Begin(previous); !begun) {
+        a.journal = std::move(previous);
+        a.intents.clear();
+        st.ActionBusy = false;
+        ReportFailure(s, ui, "Bug-Quillon-ActionAStartDo", begun.error());
+        return false;
+      }
+      a.writer = &writer;
+    } else {
+      DropKeptFiles(s, previous);
+    }
     RunProcedure(s, ui);
+    a.writer = nullptr;
+    if (!a.journalPath.empty()) {
+      if (Status finished = writer.Finish(s.selection.store.size()); !finished) {
+        ReportFailure(s, ui, "Bug-Quillon-ActionAStartDo", finished.error());
+      }
+    }
+    a.intents.clear();
 
     st.ActionBusy = false;
     st.SelectedCount = 0;
@@ -65,6 +93,7 @@ bool DoAction(Session& s, UserInterface& ui) {
     st.UndoAvailable = st.ActionName != "Delete";
     return true;
   } catch (const std::exception&) {
+    a.writer = nullptr;
     st.ActionBusy = false;
     ReportFailure(s, ui, "Bug-Quillon-ActionAStartDo");
     return false;

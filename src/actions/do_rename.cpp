@@ -7,10 +7,6 @@
 namespace quillon {
 namespace {
 
-Overwrite CopyOverwrite(const Session& s) {
-  return s.state.OverwriteConfirmed ? Overwrite::Yes : Overwrite::No;
-}
-
 // The prepared new name of row i, from the final list.
 const std::string* ListedName(const Session& s, std::size_t i) {
   const std::vector<std::string>& list = s.selection.List1;
@@ -44,7 +40,7 @@ void DoRename(Session& s, UserInterface& ui) {
 void DoRenameAndCopy(Session& s, UserInterface& ui) {
   const std::string& work = s.state.WorkFolder;
   const std::string& dest = s.state.ActionDestFolder;
-  const Overwrite overwrite = CopyOverwrite(s);
+  UndoJournal& j = s.actions.journal;
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoRenCopy", kProgressEveryCopy,
                 [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
                   const std::string* newName = ListedName(s, i);
@@ -57,23 +53,30 @@ void DoRenameAndCopy(Session& s, UserInterface& ui) {
                       return renamed;
                     }
                   }
-                  return s.files.CopyFile(newPath, dest + *newName, overwrite);
+                  std::string kept;
+                  const std::string copy = dest + *newName;
+                  if (Status copied = CopyKeepingReplaced(s, i, newPath, copy, kept); !copied) {
+                    return copied;
+                  }
+                  if (const auto id = s.files.Identify(copy); id.ok()) j.ComboUndoCopy.back() = *id;
+                  j.ComboUndoKept.back() = kept;
+                  return Status::Ok();
                 });
 }
 
 // The source keeps its name; the copy takes the new one.
 void DoCopyAndRename(Session& s, UserInterface& ui) {
   const std::string& dest = s.state.ActionDestFolder;
-  const Overwrite overwrite = CopyOverwrite(s);
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoCpyRename", kProgressEveryCopy,
                 [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
                   const std::string newName = StoreName(s, i);
                   if (!PlainName(newName)) return RefuseName("copy", newName);
-                  if (Status copied = s.files.CopyFile(oldPath, dest + newName, overwrite);
-                      !copied.ok()) {
+                  std::string kept;
+                  const std::string copy = dest + newName;
+                  if (Status copied = CopyKeepingReplaced(s, i, oldPath, copy, kept); !copied) {
                     return copied;
                   }
-                  JournalRow(s, oldName, newName);
+                  JournalCopyRow(s, oldName, newName, copy, kept);
                   return Status::Ok();
                 });
 }

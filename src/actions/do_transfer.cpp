@@ -1,5 +1,6 @@
 // The actions that keep the names: copy, move, delete and set the attribute word.
 #include <array>
+#include <cerrno>
 #include <string>
 
 #include "actions/do_action.h"
@@ -16,14 +17,14 @@ std::optional<std::uint16_t> AttributeValue(std::int16_t attributeIndex) {
 
 void DoCopy(Session& s, UserInterface& ui) {
   const std::string& dest = s.state.ActionDestFolder;
-  const Overwrite overwrite = s.state.OverwriteConfirmed ? Overwrite::Yes : Overwrite::No;
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoCopy", kProgressEveryCopy,
-                [&](std::size_t, const std::string& oldName, const std::string& oldPath) {
-                  if (Status copied = s.files.CopyFile(oldPath, dest + oldName, overwrite);
-                      !copied.ok()) {
+                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+                  std::string kept;
+                  const std::string copy = dest + oldName;
+                  if (Status copied = CopyKeepingReplaced(s, i, oldPath, copy, kept); !copied) {
                     return copied;
                   }
-                  JournalRow(s, oldName, oldName);
+                  JournalCopyRow(s, oldName, oldName, copy, kept);
                   return Status::Ok();
                 });
 }
@@ -57,6 +58,11 @@ void DoSetAttribute(Session& s, UserInterface& ui) {
   UndoJournal& j = s.actions.journal;
   WalkStoreRows(s, ui, "Bug-Quillon-ActionDoAttribute", kProgressEvery,
                 [&](std::size_t, const std::string& oldName, const std::string& oldPath) {
+                  // A link has no attributes of its own; setting them would change the
+                  // file it points to, which may lie anywhere.
+                  if (const auto id = s.files.Identify(oldPath); id.ok() && id->link) {
+                    return Status(OsError{ELOOP, "set attributes (a link)", oldPath});
+                  }
                   const Result<std::uint16_t> word = s.files.GetAttributes(oldPath);
                   if (!word.ok()) return word.status();
                   Result<RawAttributes> raw = s.files.SaveRawAttributes(oldPath);

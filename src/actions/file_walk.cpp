@@ -25,15 +25,63 @@ Status RefuseName(const std::string& operation, const std::string& name) {
   return OsError{EINVAL, operation, name};
 }
 
-void ReportFailure(Session& s, UserInterface& ui, const char* tag) {
+void ReportFailure(Session& s, UserInterface& ui, const char* tag,
+                   const std::optional<OsError>& error) {
+  s.actions.lastError = error;
   s.message.MessageKey = tag;
-  ShowErrorReport(s, ui);
+  ShowErrorReport(s, ui, error ? error->Describe() : "");
+}
+
+bool EntryExists(Session& s, const std::string& path) {
+  const Result<FileIdentity> id = s.files.Identify(path);
+  return id.ok() && (id->regular || id->link);
 }
 
 void JournalRow(Session& s, const std::string& oldName, const std::string& newName) {
   UndoJournal& j = s.actions.journal;
   j.ComboUndoOldName.push_back(oldName);
   j.ComboUndoNewName.push_back(newName);
+  j.ComboUndoCopy.emplace_back();
+  j.ComboUndoKept.emplace_back();
+}
+
+void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
+                    const std::string& copyPath, const std::string& kept) {
+  JournalRow(s, oldName, newName);
+  UndoJournal& j = s.actions.journal;
+  if (const Result<FileIdentity> id = s.files.Identify(copyPath); id.ok())
+    j.ComboUndoCopy.back() = *id;
+  j.ComboUndoKept.back() = kept;
+}
+
+Status CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
+                           const std::string& to, std::string& kept) {
+  kept.clear();
+  const IntentRow* intent = IntentOf(s, i);
+  const bool overwrite = s.state.OverwriteConfirmed;
+  if (!overwrite || intent == nullptr || intent->kept.empty()) {
+    // Outside a job's journal a confirmed overwrite replaces; inside it nothing is
+    // replaced that the journal has not set aside.
+    const bool replace = overwrite && intent == nullptr;
+    return s.files.CopyFile(from, to, replace ? Overwrite::Yes : Overwrite::No);
+  }
+  const std::string folder = to.substr(0, to.rfind('/') + 1);
+  const std::string aside = folder + intent->kept;
+  const Status moved = s.files.Rename(to, aside);
+  if (!moved && moved.code() != ENOENT) return moved;
+  const Status copied = s.files.CopyFile(from, to, Overwrite::No);
+  if (!copied) {
+    if (moved) (void)s.files.Rename(aside, to);
+    return copied;
+  }
+  if (moved) kept = intent->kept;
+  return Status::Ok();
+}
+
+const IntentRow* IntentOf(const Session& s, std::size_t i) {
+  const auto& intents = s.actions.intents;
+  if (i < intents.size() && intents[i].index == i) return &intents[i];
+  return nullptr;
 }
 
 Progress::Progress(UserInterface& ui, std::size_t total, std::size_t every)

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "actions/job_journal.h"
 #include "platform/result.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
@@ -24,11 +25,28 @@ bool PlainName(std::string_view name);
 // The refusal of a name that is not plain, as a failed operation would report it.
 Status RefuseName(const std::string& operation, const std::string& name);
 
-// Shows the error report with the procedure's tag.
-void ReportFailure(Session& s, UserInterface& ui, const char* tag);
+// Shows the error report with the procedure's tag, and the file and the system's reason
+// when there is one (kept in lastError for the command line).
+void ReportFailure(Session& s, UserInterface& ui, const char* tag,
+                   const std::optional<OsError>& error = std::nullopt);
+
+// Whether a directory entry of that path is a file or a link (a link is not followed, so
+// a renamed link counts as itself).
+bool EntryExists(Session& s, const std::string& path);
 
 // Appends one row to the journal: the name before and after the job.
 void JournalRow(Session& s, const std::string& oldName, const std::string& newName);
+// The same for a copy: the copy as it was made, and the name the file it replaced is kept
+// under ("" for none).
+void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
+                    const std::string& copyPath, const std::string& kept);
+// Copies `from` to `to` for store row i without ever destroying a file: a file already at
+// `to` (when overwriting is confirmed) is first renamed aside under the row's kept name,
+// and put back when the copy fails. `kept` receives the name used ("" when none).
+Status CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
+                           const std::string& to, std::string& kept);
+// The intent of store row i, or nullptr outside a job.
+const IntentRow* IntentOf(const Session& s, std::size_t i);
 
 // Reports (0, total) at once, then every `every` rows, and (total, total) when the walk
 // ends, also when it ends early.
@@ -50,17 +68,35 @@ class Progress {
 template <typename Step>
 bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t every, Step step) {
   const SelectionStore& store = s.selection.store;
+  UndoJournal& journal = s.actions.journal;
+  JobJournal* writer = s.actions.writer;
   const std::size_t rows = store.size();
   Progress progress(ui, rows, every);
+  s.actions.doneCount = 0;
   std::string oldPath;
   for (std::size_t i = 0; i < rows; ++i) {
     const std::string& oldName = store.ComboFile1[i];
     oldPath.assign(s.state.WorkFolder).append(oldName);
-    if (s.files.FileExists(oldPath)) {
+    if (EntryExists(s, oldPath)) {
+      const std::size_t journaled = journal.ComboUndoOldName.size();
       const Status done = step(i, oldName, oldPath);
       if (!done.ok()) {
+        if (writer != nullptr) (void)writer->Flush(i + 1);
         progress.Finish();
-        ReportFailure(s, ui, tag);
+        ReportFailure(s, ui, tag, done.error());
+        return false;
+      }
+      ++s.actions.doneCount;
+      if (writer != nullptr) {
+        const bool copied = journal.ComboUndoOldName.size() > journaled &&
+                            journal.ComboUndoCopy.size() == journal.ComboUndoOldName.size();
+        writer->RowDone(i, copied ? journal.ComboUndoCopy.back() : std::nullopt);
+      }
+    }
+    if (writer != nullptr && (i + 1) % kJournalBlock == 0) {
+      if (Status flushed = writer->Flush(i + 1); !flushed) {
+        progress.Finish();
+        ReportFailure(s, ui, tag, flushed.error());
         return false;
       }
     }

@@ -1,9 +1,11 @@
 // The driver of every undo.
 #include "actions/undo.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "actions/file_walk.h"
+#include "actions/job_journal.h"
 #include "selection/file_selection.h"
 #include "session/readiness.h"
 #include "ui/messages.h"
@@ -45,6 +47,21 @@ void RefreshAfterUndo(Session& s, UserInterface& ui) {
   ui.RefreshFileList();
 }
 
+// Copies that changed since the job are not deleted: the user hears which stayed.
+void ReportKeptCopies(Session& s, UserInterface& ui) {
+  const std::vector<std::string>& kept = s.actions.keptByUndo;
+  if (kept.empty()) return;
+  std::string text = std::to_string(kept.size()) +
+                     (kept.size() == 1 ? " copy was" : " copies were") +
+                     " changed after the job and kept:\r\n";
+  const std::size_t shown = std::min<std::size_t>(kept.size(), 10);
+  for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + kept[i];
+  if (kept.size() > shown) text += "\r\n...";
+  s.message.MessageKey = "MessageOnlyReadyMsg";
+  s.message.MessageReadyText = text;
+  ShowReadyMessage(s, ui);
+}
+
 }  // namespace
 
 void UndoAction(Session& s, UserInterface& ui) {
@@ -52,11 +69,17 @@ void UndoAction(Session& s, UserInterface& ui) {
   try {
     st.ActionBusy = true;
     s.actions.undoneRows.clear();
+    s.actions.keptByUndo.clear();
+    s.actions.lastError.reset();
     if (st.WorkFolder == s.actions.journal.TextUndoWorkPath && st.SelectionMade) {
       s.message.MessageKey = "MessageUndoResetsFile";
       ShowMessageByKey(s, ui);
     }
     RunUndoProcedure(s, ui);
+    // The journal on disk is used up too; a later run must not undo it again.
+    if (!s.actions.journalPath.empty())
+      (void)MarkJournal(s.actions.journalPath, JournalState::Used);
+    ReportKeptCopies(s, ui);
 
     st.ActionBusy = false;
     RefreshAfterUndo(s, ui);

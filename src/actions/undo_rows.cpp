@@ -17,14 +17,49 @@ const std::string& DestPath(const Session& s) {
   return s.actions.journal.TextUndoMovePath;
 }
 
+// Whether the file at `path` is still the copy the job made: a copy changed since (or one
+// whose making the journal cannot vouch for) is never deleted.
+bool UnchangedCopy(Session& s, std::size_t i, const std::string& path) {
+  const UndoJournal& j = s.actions.journal;
+  if (i >= j.ComboUndoCopy.size() || !j.ComboUndoCopy[i]) return false;
+  const Result<FileIdentity> now = s.files.Identify(path);
+  const FileIdentity& made = *j.ComboUndoCopy[i];
+  return now.ok() && now->device == made.device && now->inode == made.inode &&
+         now->size == made.size && now->mtimeNs == made.mtimeNs;
+}
+
+// The file a copy replaced comes back to its name, once the copy is gone.
+Status RestoreKept(Session& s, std::size_t i, const std::string& copy) {
+  const UndoJournal& j = s.actions.journal;
+  if (i >= j.ComboUndoKept.size() || j.ComboUndoKept[i].empty()) return Status::Ok();
+  const std::string kept = DestPath(s) + j.ComboUndoKept[i];
+  if (!EntryExists(s, kept) || EntryExists(s, copy)) return Status::Ok();
+  return s.files.Rename(kept, copy);
+}
+
+// Deletes the copy of row i when it is unchanged; a changed copy stays and is reported.
+RowUndone DeleteCopy(Session& s, std::size_t i, const std::string& copy) {
+  if (!UnchangedCopy(s, i, copy)) {
+    s.actions.keptByUndo.push_back(copy);
+    return kRowSkipped;
+  }
+  if (Status deleted = s.files.DeleteFile(copy); !deleted) return Reversed(deleted);
+  return Reversed(RestoreKept(s, i, copy));
+}
+
 // A copy in the destination goes away when its source is back in place; otherwise it
 // returns to the working folder under the source's name. A move, not a rename, so it
 // works across file systems.
-RowUndone TakeBackCopy(Session& s, const std::string& oldName, const std::string& newName) {
+RowUndone TakeBackCopy(Session& s, std::size_t i, const std::string& oldName,
+                       const std::string& newName) {
   const std::string copy = DestPath(s) + newName;
-  if (!s.files.FileExists(copy)) return kRowSkipped;
-  if (s.files.FileExists(WorkPath(s) + oldName)) return Reversed(s.files.DeleteFile(copy));
-  return Reversed(s.files.MoveFile(copy, WorkPath(s) + oldName));
+  if (!EntryExists(s, copy)) {
+    if (Status restored = RestoreKept(s, i, copy); !restored) return Reversed(restored);
+    return kRowSkipped;
+  }
+  if (EntryExists(s, WorkPath(s) + oldName)) return DeleteCopy(s, i, copy);
+  if (Status moved = s.files.MoveFile(copy, WorkPath(s) + oldName); !moved) return Reversed(moved);
+  return Reversed(RestoreKept(s, i, copy));
 }
 
 // The folder list shows the job's working folder again.
@@ -51,7 +86,7 @@ void UndoRename(Session& s, UserInterface& ui) {
                   [&](std::size_t, const std::string& oldName, const std::string& newName) {
                     const std::string oldPath = WorkPath(s) + oldName;
                     const std::string newPath = WorkPath(s) + newName;
-                    if (s.files.FileExists(oldPath) || !s.files.FileExists(newPath)) {
+                    if (EntryExists(s, oldPath) || !EntryExists(s, newPath)) {
                       return RowUndone(kRowSkipped);
                     }
                     return Reversed(s.files.Rename(newPath, oldPath));
@@ -62,35 +97,40 @@ void UndoRename(Session& s, UserInterface& ui) {
 // the copy takes its place. A row whose name did not change only had its copy made.
 void UndoRenameAndCopy(Session& s, UserInterface& ui) {
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoRenCopy", kProgressEveryCopy,
-                  [&](std::size_t, const std::string& oldName, const std::string& newName) {
-                    if (oldName == newName) return TakeBackCopy(s, oldName, newName);
+                  [&](std::size_t i, const std::string& oldName, const std::string& newName) {
+                    if (oldName == newName) return TakeBackCopy(s, i, oldName, newName);
                     const std::string oldPath = WorkPath(s) + oldName;
                     const std::string newPath = WorkPath(s) + newName;
                     const std::string copy = DestPath(s) + newName;
-                    if (s.files.FileExists(oldPath)) return RowUndone(kRowSkipped);
-                    if (s.files.FileExists(newPath)) {
+                    if (EntryExists(s, oldPath)) return RowUndone(kRowSkipped);
+                    if (EntryExists(s, newPath)) {
                       if (Status renamed = s.files.Rename(newPath, oldPath); !renamed.ok()) {
                         return Reversed(renamed);
                       }
-                      if (s.files.FileExists(copy)) return Reversed(s.files.DeleteFile(copy));
-                      return RowUndone(true);
+                      if (EntryExists(s, copy)) return DeleteCopy(s, i, copy);
+                      return Reversed(RestoreKept(s, i, copy));
                     }
-                    if (s.files.FileExists(copy)) return Reversed(s.files.MoveFile(copy, oldPath));
+                    if (EntryExists(s, copy)) {
+                      if (Status moved = s.files.MoveFile(copy, oldPath); !moved) {
+                        return Reversed(moved);
+                      }
+                      return Reversed(RestoreKept(s, i, copy));
+                    }
                     return RowUndone(kRowSkipped);
                   });
 }
 
 void UndoCopyAndRename(Session& s, UserInterface& ui) {
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoCpyRename", kProgressEveryCopy,
-                  [&](std::size_t, const std::string& oldName, const std::string& newName) {
-                    return TakeBackCopy(s, oldName, newName);
+                  [&](std::size_t i, const std::string& oldName, const std::string& newName) {
+                    return TakeBackCopy(s, i, oldName, newName);
                   });
 }
 
 void UndoCopy(Session& s, UserInterface& ui) {
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoCopy", kProgressEveryCopy,
-                  [&](std::size_t, const std::string& oldName, const std::string& newName) {
-                    return TakeBackCopy(s, oldName, newName);
+                  [&](std::size_t i, const std::string& oldName, const std::string& newName) {
+                    return TakeBackCopy(s, i, oldName, newName);
                   });
 }
 
@@ -100,7 +140,7 @@ void UndoMoveAndRename(Session& s, UserInterface& ui) {
                       [&](std::size_t, const std::string& oldName, const std::string& newName) {
                         const std::string moved = DestPath(s) + newName;
                         const std::string oldPath = WorkPath(s) + oldName;
-                        if (!s.files.FileExists(moved) || s.files.FileExists(oldPath)) {
+                        if (!EntryExists(s, moved) || EntryExists(s, oldPath)) {
                           return RowUndone(kRowSkipped);
                         }
                         return Reversed(s.files.Rename(moved, oldPath));
@@ -113,7 +153,7 @@ void UndoMove(Session& s, UserInterface& ui) {
                   [&](std::size_t, const std::string& oldName, const std::string&) {
                     const std::string moved = DestPath(s) + oldName;
                     const std::string oldPath = WorkPath(s) + oldName;
-                    if (!s.files.FileExists(moved) || s.files.FileExists(oldPath)) {
+                    if (!EntryExists(s, moved) || EntryExists(s, oldPath)) {
                       return RowUndone(kRowSkipped);
                     }
                     return Reversed(s.files.MoveFile(moved, oldPath));
@@ -126,7 +166,7 @@ void UndoSetAttribute(Session& s, UserInterface& ui) {
   WalkJournalRows(s, ui, "Bug-Quillon-ActionDoAttribute", kProgressEvery,
                   [&](std::size_t i, const std::string& oldName, const std::string&) {
                     const std::string path = WorkPath(s) + oldName;
-                    if (!s.files.FileExists(path)) return RowUndone(kRowSkipped);
+                    if (!EntryExists(s, path)) return RowUndone(kRowSkipped);
                     if (i < j.ComboUndoRawAttr.size() && j.ComboUndoRawAttr[i]) {
                       return Reversed(s.files.RestoreRawAttributes(path, *j.ComboUndoRawAttr[i]));
                     }

@@ -1,11 +1,13 @@
 #include "cli/commands.h"
 
+#include <algorithm>
+#include <cstring>
 #include <iostream>
 #include <memory>
 
+#include "actions/job_journal.h"
 #include "cli/cli_ui.h"
 #include "cli/job_file.h"
-#include "cli/journal_file.h"
 #include "cli/output.h"
 #include "flow/job_bar.h"
 #include "platform/atomic_file.h"
@@ -81,13 +83,19 @@ std::optional<int> Refusal(Output& out, const Session& s, const CliUi& ui) {
 }
 
 // The end of a run or undo: the error report of a failed file operation, if any.
-int FinishWithErrorReport(Output& out, const CliUi& ui) {
+// The error report names the file and the system's reason as well.
+int FinishWithErrorReport(Output& out, const Session& s, const CliUi& ui) {
   const ShownMessage* report = ui.ErrorReport();
   if (report == nullptr) {
     out.object()["error"] = nullptr;
     return out.Finish(kExitDone);
   }
-  out.object()["error"] = {{"tag", report->key}, {"text", report->text}};
+  nlohmann::json error = {{"tag", report->key}, {"text", report->text}};
+  if (const auto& reason = s.actions.lastError) {
+    error["file"] = NameJson(reason->path);
+    error["os_error"] = std::strerror(reason->code);
+  }
+  out.object()["error"] = error;
   out.Line(report->text);
   return out.Finish(kExitFileOperation);
 }
@@ -136,9 +144,13 @@ int PreviewOrRun(const Arguments& args) {
   // A deletion journals nothing; its done files are those of the store that are gone.
   const std::vector<std::string> selected =
       s.state.ActionName == "Delete" ? s.selection.store.ComboFile1 : std::vector<std::string>{};
+  // The journal is written ahead of the job; a job whose journal cannot be written does
+  // not start.
+  const std::string journalPath = JournalPath(args, s, /*create=*/true);
+  s.actions.journalPath = journalPath;
   JobClick(s, ui);
 
-  // What was done: the journal's rows, or for "Delete" the files that are gone.
+  // What was done: the journal's rows done, or for "Delete" the files that are gone.
   nlohmann::json& done = out.object()["done"] = nlohmann::json::array();
   std::size_t doneCount = 0;
   const UndoJournal& journal = s.actions.journal;
@@ -149,20 +161,16 @@ int PreviewOrRun(const Arguments& args) {
       if (out.json()) done.push_back({{"old", NameJson(name)}, {"new", nullptr}});
     }
   } else {
-    doneCount = journal.ComboUndoOldName.size();
+    doneCount = std::min(s.actions.doneCount, journal.ComboUndoOldName.size());
     for (std::size_t i = 0; out.json() && i < doneCount; ++i) {
       done.push_back({{"old", NameJson(journal.ComboUndoOldName[i])},
                       {"new", NameJson(journal.ComboUndoNewName[i])}});
     }
   }
   out.Line(std::to_string(doneCount) + " file" + (doneCount == 1 ? "" : "s") + " done.");
-
-  const std::string journalPath = JournalPath(args, s, /*create=*/true);
-  const Status written = WriteFileAtomic(journalPath, JournalToJson({journal, false}));
-  out.object()["journal"] = written ? nlohmann::json(journalPath) : nlohmann::json(nullptr);
-  if (!written) out.Line("The undo journal could not be written: " + written.error().Describe());
-
-  return FinishWithErrorReport(out, ui);
+  const bool journaled = s.files.FileExists(journalPath) && journal.TextUndoAction != "";
+  out.object()["journal"] = journaled ? nlohmann::json(journalPath) : nlohmann::json(nullptr);
+  return FinishWithErrorReport(out, s, ui);
 }
 
 int Undo(const Arguments& args) {
@@ -171,21 +179,20 @@ int Undo(const Arguments& args) {
   Session& s = machine->session;
   out.object()["command"] = "undo";
   const std::string journalPath = JournalPath(args, s, /*create=*/false);
-  const auto text = ReadWholeFile(journalPath);
-  if (!text) {
+  if (!s.files.FileExists(journalPath)) {
     return out.Refuse("MessageNothingToUndo",
                       "There is no Action to Undo: no journal at " + journalPath + ".");
   }
-  std::string error;
-  auto file = JournalFromJson(*text, error);
-  if (!file) return out.Error(error + " (" + journalPath + ")");
-  if (file->used || file->journal.TextUndoAction == "Delete") {
+  auto file = ReadJournal(journalPath);
+  if (!file.ok()) return out.Error(file.status().error().Describe());
+  if (file->state == JournalState::Used || file->journal.TextUndoAction == "Delete") {
     return out.Refuse("MessageNothingToUndo", "There is no Action to Undo: the journal at " +
                                                   journalPath + " was undone already.");
   }
 
   CliUi ui(s);
-  const UndoJournal& journal = file->journal;
+  s.actions.journalPath = journalPath;
+  const UndoJournal journal = file->journal;
   PointFolderList(s, journal.TextUndoWorkDir);
   NoteWorkFolder(s);
   s.actions.journal = journal;
@@ -208,11 +215,14 @@ int Undo(const Arguments& args) {
   out.Line(std::to_string(undone.size()) + " undone, " + std::to_string(skipped.size()) +
            " skipped.");
 
-  file->used = true;
-  const Status written = WriteFileAtomic(journalPath, JournalToJson(*file));
-  if (!written) out.Line("The journal could not be marked used: " + written.error().Describe());
-
-  return FinishWithErrorReport(out, ui);
+  nlohmann::json kept = nlohmann::json::array();
+  for (const std::string& path : s.actions.keptByUndo) kept.push_back(NameJson(path));
+  out.object()["kept"] = kept;
+  if (!s.actions.keptByUndo.empty()) {
+    out.Line(std::to_string(kept.size()) + " changed cop" + (kept.size() == 1 ? "y" : "ies") +
+             " kept.");
+  }
+  return FinishWithErrorReport(out, s, ui);
 }
 
 }  // namespace quillon::cli

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 
 namespace quillon {
@@ -38,9 +40,16 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-Result<std::string> ReadWholeFile(const std::string& path) {
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+  // O_NONBLOCK: opening a FIFO returns at once instead of waiting for a writer.
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) return LastError("open", path);
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) return LastError("open", path);
+  if (!S_ISREG(st.st_mode)) return OsError{EINVAL, "read (not a regular file)", path};
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+    return OsError{EFBIG, "read (larger than " + std::to_string(maxBytes) + " bytes)", path};
+  }
   std::string content;
   char buffer[8192];
   for (;;) {
@@ -51,6 +60,10 @@ Result<std::string> ReadWholeFile(const std::string& path) {
     }
     if (n == 0) break;
     content.append(buffer, static_cast<std::size_t>(n));
+    // A file that grows while it is read stops at the limit too.
+    if (content.size() > maxBytes) {
+      return OsError{EFBIG, "read (larger than " + std::to_string(maxBytes) + " bytes)", path};
+    }
   }
   return content;
 }

@@ -24,9 +24,26 @@ struct UndoJournal {
   // exact mode and user.DOSATTRIB bytes (nullopt where they could not be read).
   std::vector<std::string> ComboUndoAttr;
   std::vector<std::optional<RawAttributes>> ComboUndoRawAttr;
+  // The copying actions, same rows: the copy as it was made (nullopt where that is not
+  // known, after an interrupted job), and the hidden name in the destination under which
+  // the file a copy replaced is kept ("" when none was replaced).
+  std::vector<std::optional<FileIdentity>> ComboUndoCopy;
+  std::vector<std::string> ComboUndoKept;
 
   void clear() { *this = UndoJournal{}; }
 };
+
+// One row of the journal as it is written before the job touches the file.
+struct IntentRow {
+  std::size_t index = 0;  // the store row
+  std::string oldName;
+  std::string newName;
+  std::string attr;  // "Set Attribute": the word before, as decimal text
+  std::optional<RawAttributes> raw;
+  std::string kept;  // a copy that replaces a file keeps it under this name first
+};
+
+class JobJournal;
 
 struct ActionState {
   // Conflict counters; ImpossibleTotal and the engine's four live in RenameState.
@@ -36,6 +53,16 @@ struct ActionState {
   std::int16_t ConflictDestination = 0;
 
   UndoJournal journal;
+  // Where the journal lives on disk ("" keeps it in memory only), and the job's writer
+  // and intents while a job runs.
+  std::string journalPath;
+  JobJournal* writer = nullptr;
+  std::vector<IntentRow> intents;
+  // The copies the last undo kept because they had changed since the job.
+  std::vector<std::string> keptByUndo;
+  // The last job or undo: how many rows it did, and the system's answer that stopped it.
+  std::size_t doneCount = 0;
+  std::optional<OsError> lastError;
   // Raised by an undo so that the status line says "Undo Complete" once.
   bool UndoJustDone = false;
   // The last undo, per journal row: true where it reversed the row, false where it

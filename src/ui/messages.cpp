@@ -131,9 +131,10 @@ Answer ShowStartupMessage(Session& s, UserInterface& ui) {
   return OpenAndAnswer(s, ui);
 }
 
-Answer ShowErrorReport(Session& s, UserInterface& ui) {
+Answer ShowErrorReport(Session& s, UserInterface& ui, const std::string& reason) {
   StartMessage(s);
   s.message.MessageText = ErrorReportText(s.message.MessageKey);
+  if (!reason.empty()) s.message.MessageText += "\r\n\r\n" + reason;
   return OpenAndAnswer(s, ui);
 }
 

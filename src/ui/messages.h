@@ -31,7 +31,8 @@ Answer ShowReadyMessage(Session& s, UserInterface& ui);
 // in the catalogue shows nothing.
 Answer ShowStartupMessage(Session& s, UserInterface& ui);
 // The error report of a failed file procedure; MessageKey holds its "Bug-Quillon-..." tag.
-Answer ShowErrorReport(Session& s, UserInterface& ui);
+// `reason` (the file and the system's answer) follows the report's text when given.
+Answer ShowErrorReport(Session& s, UserInterface& ui, const std::string& reason = "");
 
 // "MessageAutoLetterImpossible" for a lettering run that would run out of letters. OK
 // sets autoLetterCapacity (the caller's AutoLetterCapacity) to 0.

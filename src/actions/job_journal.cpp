@@ -1,0 +1,337 @@
+#include "actions/job_journal.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <string_view>
+
+#include "platform/atomic_file.h"
+#include "platform/json_lite.h"
+
+namespace quillon {
+namespace {
+
+constexpr std::string_view kHeaderStart = R"({"journal":"quillon","version":1,"state":")";
+constexpr std::size_t kStateWidth = 8;
+
+std::string Hex(const std::string& bytes) {
+  static const char* digits = "0123456789abcdef";
+  std::string out;
+  for (unsigned char c : bytes) {
+    out.push_back(digits[c >> 4]);
+    out.push_back(digits[c & 15]);
+  }
+  return out;
+}
+
+std::optional<std::string> FromHex(const std::string& text) {
+  if (text.size() % 2 != 0) return std::nullopt;
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    const auto nibble = [](char c) -> int {
+      if (c >= '0' && c <= '9') return c - '0';
+      if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+      return -1;
+    };
+    const int high = nibble(text[i]), low = nibble(text[i + 1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    out.push_back(static_cast<char>(high * 16 + low));
+  }
+  return out;
+}
+
+// The done rows as ranges [first, last].
+std::string Ranges(const std::vector<std::size_t>& done) {
+  std::string out = "[";
+  for (std::size_t k = 0; k < done.size();) {
+    std::size_t last = k;
+    while (last + 1 < done.size() && done[last + 1] == done[last] + 1) ++last;
+    if (out.size() > 1) out.push_back(',');
+    out += "[" + std::to_string(done[k]) + "," + std::to_string(done[last]) + "]";
+    k = last + 1;
+  }
+  return out + "]";
+}
+
+std::string CopyIdentity(const FileIdentity& id) {
+  return "[" + std::to_string(id.device) + "," + std::to_string(id.inode) + "," +
+         std::to_string(id.size) + "," + std::to_string(id.mtimeNs) + "]";
+}
+
+Result<JournalState> StateOf(const std::string& word) {
+  if (word == "open") return JournalState::Open;
+  if (word == "complete") return JournalState::Complete;
+  if (word == "used") return JournalState::Used;
+  return OsError{EINVAL, "journal: unknown state", word};
+}
+
+}  // namespace
+
+void DropKeptFiles(Session& s, const UndoJournal& old) {
+  for (const std::string& kept : old.ComboUndoKept) {
+    if (!kept.empty()) (void)s.files.DeleteFile(old.TextUndoMovePath + kept);
+  }
+}
+
+std::size_t JournalStateOffset() {
+  return kHeaderStart.size();
+}
+
+std::string JournalStateWord(JournalState state) {
+  std::string word = state == JournalState::Open       ? "open"
+                     : state == JournalState::Complete ? "complete"
+                                                       : "used";
+  word.resize(kStateWidth, ' ');
+  return word;
+}
+
+std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::size_t rows) {
+  std::string line(kHeaderStart);
+  line += JournalStateWord(state) + "\"";
+  line += ",\"TextUndoAction\":" + json::Quote(j.TextUndoAction);
+  line += ",\"TextUndoWorkDir\":" + json::Name(j.TextUndoWorkDir);
+  line += ",\"TextUndoMoveDir\":" + json::Name(j.TextUndoMoveDir);
+  line += ",\"TextUndoWorkPath\":" + json::Name(j.TextUndoWorkPath);
+  line += ",\"TextUndoMovePath\":" + json::Name(j.TextUndoMovePath);
+  line += ",\"rows\":" + std::to_string(rows) + "}\n";
+  return line;
+}
+
+std::string JournalIntentLine(const IntentRow& row) {
+  std::string line = "{\"i\":" + std::to_string(row.index) + ",\"old\":" + json::Name(row.oldName) +
+                     ",\"new\":" + json::Name(row.newName);
+  if (!row.attr.empty()) line += ",\"attr\":" + json::Quote(row.attr);
+  if (row.raw) {
+    line += ",\"mode\":" + std::to_string(row.raw->mode);
+    line += ",\"dosAttrib\":" +
+            (row.raw->hasDosAttrib ? json::Quote(Hex(row.raw->dosAttribBytes)) : "null");
+  }
+  if (!row.kept.empty()) line += ",\"kept\":" + json::Name(row.kept);
+  return line + "}\n";
+}
+
+Status JobJournal::Begin(const UndoJournal& previousInMemory) {
+  const std::string& path = s_.actions.journalPath;
+  UndoJournal previous = previousInMemory;
+  if (auto onDisk = ReadJournal(path); onDisk.ok()) previous = std::move(onDisk->journal);
+  std::string text =
+      JournalHeaderLine(s_.actions.journal, JournalState::Open, s_.actions.intents.size());
+  for (const IntentRow& row : s_.actions.intents) text += JournalIntentLine(row);
+  flushedUpto_ = 0;
+  done_.clear();
+  copies_.clear();
+  if (Status made = file_.Create(path, text); !made) return made;
+  // The previous job's kept files go with its journal, once the new one stands.
+  DropKeptFiles(s_, previous);
+  return Status::Ok();
+}
+
+void JobJournal::RowDone(std::size_t index, const std::optional<FileIdentity>& copy) {
+  done_.push_back(index);
+  if (copy) copies_.emplace_back(index, *copy);
+}
+
+Status JobJournal::Flush(std::size_t upto) {
+  if (!file_.open() || upto <= flushedUpto_) return Status::Ok();
+  std::string line = "{\"upto\":" + std::to_string(upto) + ",\"done\":" + Ranges(done_);
+  std::string copies;
+  for (const auto& [index, id] : copies_) {
+    if (!copies.empty()) copies.push_back(',');
+    copies += "[" + std::to_string(index) + "," + CopyIdentity(id) + "]";
+  }
+  if (!copies.empty()) line += ",\"copies\":[" + copies + "]";
+  line += "}\n";
+  done_.clear();
+  copies_.clear();
+  flushedUpto_ = upto;
+  if (Status appended = file_.Append(line); !appended) return appended;
+  return file_.Sync();
+}
+
+Status JobJournal::Finish(std::size_t upto) {
+  if (!file_.open()) return Status::Ok();
+  if (Status flushed = Flush(upto); !flushed) return flushed;
+  const Status marked =
+      file_.PatchAt(JournalStateOffset(), JournalStateWord(JournalState::Complete));
+  file_.Close();
+  return marked;
+}
+
+Status MarkJournal(const std::string& path, JournalState state) {
+  DurableFile file;
+  if (Status opened = file.OpenExisting(path); !opened) return opened;
+  return file.PatchAt(JournalStateOffset(), JournalStateWord(state));
+}
+
+Result<JournalOnDisk> ReadJournal(const std::string& path) {
+  const auto text = ReadWholeFile(path, kMaxJournalBytes);
+  if (!text.ok()) return text.status().error();
+  return ParseJournal(*text);
+}
+
+Result<JournalOnDisk> ParseJournal(const std::string& text) {
+  auto fail = [](const std::string& why) { return OsError{EINVAL, "journal", why}; };
+  std::size_t at = 0;
+  auto nextLine = [&](std::string_view& line) {
+    if (at >= text.size()) return false;
+    std::size_t end = text.find('\n', at);
+    if (end == std::string::npos) end = text.size();
+    line = std::string_view(text).substr(at, end - at);
+    at = end + 1;
+    return true;
+  };
+  std::string_view line;
+  if (!nextLine(line)) return fail("empty");
+  const auto header = json::Parse(line);
+  const json::Value* state = header ? header->Find("state") : nullptr;
+  const json::Value* action = header ? header->Find("TextUndoAction") : nullptr;
+  const json::Value* rows = header ? header->Find("rows") : nullptr;
+  if (!header || !header->Find("journal") || !state || state->kind != json::Value::Kind::String ||
+      !action || action->kind != json::Value::Kind::String || !rows ||
+      rows->kind != json::Value::Kind::Number || rows->number < 0) {
+    return fail("not a journal file");
+  }
+  JournalOnDisk out;
+  std::string word = state->string;
+  word.erase(word.find_last_not_of(' ') + 1);
+  const auto known = StateOf(word);
+  if (!known.ok()) return known.status().error();
+  out.state = *known;
+  UndoJournal& j = out.journal;
+  j.TextUndoAction = action->string;
+  const std::pair<const char*, std::string*> paths[] = {{"TextUndoWorkDir", &j.TextUndoWorkDir},
+                                                        {"TextUndoMoveDir", &j.TextUndoMoveDir},
+                                                        {"TextUndoWorkPath", &j.TextUndoWorkPath},
+                                                        {"TextUndoMovePath", &j.TextUndoMovePath}};
+  for (const auto& [key, field] : paths) {
+    const json::Value* value = header->Find(key);
+    const auto name = value ? json::NameOf(*value) : std::nullopt;
+    if (!name) return fail(std::string(key) + " is missing");
+    *field = *name;
+  }
+
+  // The intents, then the done blocks.
+  const auto intended = static_cast<std::size_t>(rows->number);
+  std::vector<IntentRow> intents;
+  enum Seen : std::uint8_t { kUnknown, kDone, kNotDone };
+  std::vector<Seen> seen;
+  std::vector<std::optional<FileIdentity>> copies;
+  std::size_t upto = 0;
+  while (nextLine(line)) {
+    if (line.empty()) continue;
+    const auto value = json::Parse(line);
+    if (!value || value->kind != json::Value::Kind::Object) return fail("a damaged line");
+    if (const json::Value* index = value->Find("i")) {
+      const json::Value* oldName = value->Find("old");
+      const json::Value* newName = value->Find("new");
+      IntentRow row;
+      const auto o = oldName ? json::NameOf(*oldName) : std::nullopt;
+      const auto n = newName ? json::NameOf(*newName) : std::nullopt;
+      if (index->kind != json::Value::Kind::Number || !o || !n || intents.size() >= intended) {
+        return fail("a damaged row");
+      }
+      row.index = static_cast<std::size_t>(std::max<std::int64_t>(index->number, 0));
+      row.oldName = *o;
+      row.newName = *n;
+      if (const json::Value* attr = value->Find("attr");
+          attr && attr->kind == json::Value::Kind::String) {
+        row.attr = attr->string;
+      }
+      if (const json::Value* mode = value->Find("mode");
+          mode && mode->kind == json::Value::Kind::Number && mode->number >= 0) {
+        RawAttributes raw;
+        raw.mode = static_cast<unsigned>(mode->number & 07777);
+        if (const json::Value* dos = value->Find("dosAttrib");
+            dos && dos->kind == json::Value::Kind::String) {
+          const auto bytes = FromHex(dos->string);
+          if (!bytes) return fail("a row's attribute bytes are damaged");
+          raw.hasDosAttrib = true;
+          raw.dosAttribBytes = *bytes;
+        }
+        row.raw = raw;
+      }
+      if (const json::Value* kept = value->Find("kept")) {
+        const auto name = json::NameOf(*kept);
+        if (!name) return fail("a damaged row");
+        row.kept = *name;
+      }
+      intents.push_back(std::move(row));
+      seen.push_back(kUnknown);
+      copies.emplace_back();
+      continue;
+    }
+    const json::Value* blockEnd = value->Find("upto");
+    const json::Value* done = value->Find("done");
+    if (!blockEnd || blockEnd->kind != json::Value::Kind::Number || !done ||
+        done->kind != json::Value::Kind::Array) {
+      return fail("a damaged line");
+    }
+    // Rows by their position among the intents, which are in store order.
+    auto position = [&](std::int64_t storeIndex) -> std::optional<std::size_t> {
+      const auto found = std::lower_bound(intents.begin(), intents.end(), storeIndex,
+                                          [](const IntentRow& row, std::int64_t i) {
+                                            return static_cast<std::int64_t>(row.index) < i;
+                                          });
+      if (found == intents.end() || static_cast<std::int64_t>(found->index) != storeIndex) {
+        return std::nullopt;
+      }
+      return static_cast<std::size_t>(found - intents.begin());
+    };
+    // Every row of the block is settled: done where listed, else not done.
+    const auto end = static_cast<std::int64_t>(blockEnd->number);
+    for (std::size_t k = 0; k < intents.size(); ++k) {
+      const auto index = static_cast<std::int64_t>(intents[k].index);
+      if (index >= end) break;
+      if (index >= static_cast<std::int64_t>(upto) && seen[k] == kUnknown) seen[k] = kNotDone;
+    }
+    for (const json::Value& range : done->array) {
+      if (range.kind != json::Value::Kind::Array || range.array.size() != 2) {
+        return fail("a damaged line");
+      }
+      const auto first = position(range.array[0].number);
+      const auto last = position(range.array[1].number);
+      if (!first || !last || *last < *first) return fail("a done row that was not intended");
+      for (std::size_t k = *first; k <= *last; ++k) seen[k] = kDone;
+    }
+    if (const json::Value* made = value->Find("copies");
+        made && made->kind == json::Value::Kind::Array) {
+      for (const json::Value& copy : made->array) {
+        if (copy.kind != json::Value::Kind::Array || copy.array.size() != 2 ||
+            copy.array[1].kind != json::Value::Kind::Array || copy.array[1].array.size() != 4) {
+          return fail("a damaged line");
+        }
+        const auto k = position(copy.array[0].number);
+        if (!k) return fail("a copy that was not intended");
+        const auto& n = copy.array[1].array;
+        FileIdentity id;
+        id.device = static_cast<std::uint64_t>(n[0].number);
+        id.inode = static_cast<std::uint64_t>(n[1].number);
+        id.size = static_cast<std::uint64_t>(n[2].number);
+        id.mtimeNs = n[3].number;
+        id.regular = true;
+        copies[*k] = id;
+      }
+    }
+    upto = static_cast<std::size_t>(std::max<std::int64_t>(end, 0));
+  }
+  out.intended = intents.size();
+
+  // The done rows, and those of an interrupted block; a finished job did nothing more.
+  const bool finished = out.state != JournalState::Open;
+  const bool attributes = j.TextUndoAction == "Set Attribute";
+  for (std::size_t k = 0; k < intents.size(); ++k) {
+    if (seen[k] == kNotDone || (seen[k] == kUnknown && finished)) continue;
+    const IntentRow& row = intents[k];
+    j.ComboUndoOldName.push_back(row.oldName);
+    j.ComboUndoNewName.push_back(row.newName);
+    if (attributes) {
+      j.ComboUndoAttr.push_back(row.attr);
+      j.ComboUndoRawAttr.push_back(row.raw);
+    }
+    j.ComboUndoCopy.push_back(copies[k]);
+    j.ComboUndoKept.push_back(row.kept);
+    out.certain.push_back(seen[k] == kDone);
+  }
+  return out;
+}
+
+}  // namespace quillon
