@@ -91,6 +91,10 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t e
         const bool copied = journal.ComboUndoOldName.size() > journaled &&
                             journal.ComboUndoCopy.size() == journal.ComboUndoOldName.size();
         writer->RowDone(i, copied ? journal.ComboUndoCopy.back() : std::nullopt);
+        // A copy is known by its identity only once that is written: each one is.
+        if (copied && journal.ComboUndoCopy.back()) {
+          (void)writer->Flush(i + 1, JobJournal::Sync::No);
+        }
       }
     }
     if (writer != nullptr && (i + 1) % kJournalBlock == 0) {

@@ -130,7 +130,7 @@ void JobJournal::RowDone(std::size_t index, const std::optional<FileIdentity>& c
   if (copy) copies_.emplace_back(index, *copy);
 }
 
-Status JobJournal::Flush(std::size_t upto) {
+Status JobJournal::Flush(std::size_t upto, Sync sync) {
   if (!file_.open() || upto <= flushedUpto_) return Status::Ok();
   std::string line = "{\"upto\":" + std::to_string(upto) + ",\"done\":" + Ranges(done_);
   std::string copies;
@@ -144,7 +144,7 @@ Status JobJournal::Flush(std::size_t upto) {
   copies_.clear();
   flushedUpto_ = upto;
   if (Status appended = file_.Append(line); !appended) return appended;
-  return file_.Sync();
+  return sync == Sync::Yes ? file_.Sync() : Status::Ok();
 }
 
 Status JobJournal::Finish(std::size_t upto) {

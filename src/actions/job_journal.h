@@ -43,8 +43,11 @@ class JobJournal {
   Status Begin(const UndoJournal& previousInMemory);
   // Row `index` of the store was done; for a copy, the copy as it was made.
   void RowDone(std::size_t index, const std::optional<FileIdentity>& copy = std::nullopt);
-  // The done rows since the last flush, up to row `upto` (exclusive), to the disk.
-  Status Flush(std::size_t upto);
+  // The done rows since the last flush, up to row `upto` (exclusive), to the file; with
+  // Sync::Yes to the disk too. (Without it the line survives a killed process, not a
+  // power cut; rows it leaves unknown are judged by their files.)
+  enum class Sync { No, Yes };
+  Status Flush(std::size_t upto, Sync sync = Sync::Yes);
   // The job ended: the last rows and the state "complete".
   Status Finish(std::size_t upto);
 

@@ -1,7 +1,9 @@
 #include "flow/startup.h"
 
+#include "actions/job_journal.h"
 #include "flow/control_state.h"
 #include "flow/folder_lists.h"
+#include "flow/job_bar.h"
 #include "platform/text.h"
 #include "selection/file_selection.h"
 #include "selection/folder_change.h"
@@ -28,6 +30,24 @@ void DetermineWindowsFolder(Session& s) {
   }
   st.WindowsFolderLength = static_cast<std::int16_t>(CodePointCount(st.WindowsFolder));
   st.WindowsFolderUpper = ToUpper(st.WindowsFolder);
+}
+
+// A job that was killed half-way left its journal open: the user may undo what it did.
+void OfferInterruptedUndo(Session& s, UserInterface& ui) {
+  if (s.actions.journalPath.empty()) return;
+  auto onDisk = ReadJournal(s.actions.journalPath);
+  if (!onDisk.ok() || onDisk->state != JournalState::Open) return;
+  const std::size_t rows = onDisk->journal.ComboUndoOldName.size();
+  if (rows == 0 || onDisk->journal.TextUndoAction == "Delete") return;
+  s.message.MessageKey = "MessageInterruptedJob";
+  s.message.MessageReadyText =
+      "The last job (" + onDisk->journal.TextUndoAction + ") was interrupted before it ended. It " +
+      "had reached " + std::to_string(rows) + " file" + (rows == 1 ? "" : "s") + " in " +
+      onDisk->journal.TextUndoWorkDir + ".\r\n\r\nDo you want to undo what it did?";
+  if (!ShowReadyMessage(s, ui).ok) return;
+  s.actions.journal = std::move(onDisk->journal);
+  s.state.UndoAvailable = true;
+  UndoClick(s, ui);
 }
 
 }  // namespace
@@ -66,6 +86,8 @@ StartResult Main(Session& s, UserInterface& ui, StartupWindows& windows) {
     (void)s.files.CreateFolder(st.DataFolder);  // without it the settings are not saved
   }
   if (!st.FirstUse) LoadSettings(s);
+  // The undo journal lives beside the settings, written ahead of every job.
+  if (s.files.FolderExists(st.DataFolder)) s.actions.journalPath = st.DataFolder + "/journal.json";
 
   windows.LoadWindows();
   LoadMainWindow(s, ui);
@@ -84,6 +106,7 @@ StartResult Main(Session& s, UserInterface& ui, StartupWindows& windows) {
   windows.ShowMainWindow();
 
   st.StartingUp = false;
+  OfferInterruptedUndo(s, ui);
   if (st.FirstUse) {
     st.FirstUse = false;
     s.message.MessageKey = "MessageFisrtTimeMode";

@@ -73,7 +73,7 @@ std::vector<std::string> ReadDelimitedFields(std::string_view text) {
 
 void LoadSettings(Session& s) {
   Options& options = s.options;
-  const auto content = ReadWholeFile(s.state.SettingsPath);
+  const auto content = ReadWholeFile(s.state.SettingsPath, kMaxSettingsBytes);
   if (!content) return ApplyFailureValues(options);
   const std::vector<std::string> fields = ReadDelimitedFields(*content);
   if (fields.size() < 4) return ApplyFailureValues(options);

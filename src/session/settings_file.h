@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 // The four values kept between runs, in "Set.Vostrel" inside the data folder.
 #include <optional>
 #include <string>
@@ -8,6 +9,9 @@
 #include "session/session.h"
 
 namespace quillon {
+
+// A settings file larger than this is damaged; it is read as no settings.
+inline constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 
 inline constexpr const char* kSettingsFileName = "Set.Vostrel";
 

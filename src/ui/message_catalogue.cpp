@@ -184,7 +184,7 @@ const CatalogueMessage* FindMessage(std::span<const CatalogueMessage> catalogue,
 }
 
 std::string_view ReadyButtons(std::string_view key) {
-  if (key == "MessageReadyIncompleteRen") return "YesNo";
+  if (key == "MessageReadyIncompleteRen" || key == "MessageInterruptedJob") return "YesNo";
   if (key == "MessageReadyFoundConflict") return "OKCancel";
   return "OK";
 }

@@ -1,0 +1,248 @@
+// The journal written ahead of the job: a job killed half-way is undone exactly, an older
+// journal is never replayed over a newer job, and a journal that cannot be written
+// refuses the job.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "action_fixture.h"
+#include "actions/do_action.h"
+#include "actions/job_journal.h"
+#include "flow/job_bar.h"
+
+namespace quillon::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// Real file services that kill the process at the n-th call of a rename or copy, as a
+// power cut or kill -9 would.
+class KillingFileServices : public PosixFileServices {
+ public:
+  explicit KillingFileServices(int killAt) : killAt_(killAt) {}
+  Status Rename(const std::string& from, const std::string& to) override {
+    Tick();
+    return PosixFileServices::Rename(from, to);
+  }
+  Status CopyFile(const std::string& from, const std::string& to, Overwrite o) override {
+    Tick();
+    return PosixFileServices::CopyFile(from, to, o);
+  }
+
+ private:
+  void Tick() {
+    if (++calls_ == killAt_) ::raise(SIGKILL);
+  }
+  int killAt_;
+  int calls_ = 0;
+};
+
+std::vector<std::string> ListOf(const std::string& folder) {
+  PosixFileServices files;
+  return *files.ListFiles(folder);
+}
+
+// Prepares `action` on every file of `work` (new name = prefix + old name) and runs it in
+// a child process killed at the n-th operation. Returns whether the child was killed.
+bool RunKilled(const std::string& work, const std::string& dest, const std::string& journal,
+               const std::string& action, bool overwrite, const std::string& prefix, int killAt) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    KillingFileServices files(killAt);
+    FakeEnvironment env;
+    FakeUi ui;
+    Session s(files, env);
+    s.selection.Dir1Path = work;
+    s.state.WorkFolder = work + "/";
+    s.state.ActionDestFolder = s.state.DestFolder = dest + "/";
+    s.state.ActionName = action;
+    s.state.ActionIndex = static_cast<std::int16_t>(ActionIndexOf(action));
+    s.state.OverwriteConfirmed = overwrite;
+    s.actions.journalPath = journal;
+    ReadFileList(s);
+    s.selection.Selected.assign(s.selection.Files.size(), true);
+    CountSelected(s);
+    BuildSelectionRows(s);
+    SplitSelectedNames(s);
+    for (const std::string& name : s.selection.store.ComboFile1) {
+      s.selection.List1.push_back(prefix + name);
+    }
+    s.state.JobReady = true;
+    s.state.ActionBusy = true;
+    DoAction(s, ui);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// Undoes the journal at `path` in a fresh session, as the next start or quillon-cli would.
+void UndoFromDisk(const std::string& path) {
+  PosixFileServices files;
+  FakeEnvironment env;
+  FakeUi ui;
+  Session s(files, env);
+  auto onDisk = ReadJournal(path);
+  ASSERT_TRUE(onDisk.ok()) << onDisk.status().error().Describe();
+  s.actions.journal = onDisk->journal;
+  s.actions.journalPath = path;
+  s.state.UndoAvailable = true;
+  UndoClick(s, ui);
+  EXPECT_EQ(ReadJournal(path)->state, JournalState::Used);
+}
+
+class WriteAheadTest : public ::testing::Test {
+ protected:
+  void Files(int count, const char* content = "x") {
+    for (int i = 0; i < count; ++i) {
+      char name[32];
+      std::snprintf(name, sizeof name, "f%04d.txt", i);
+      dir.file(std::string("work/") + name, content);
+      originals.push_back(name);
+    }
+  }
+  TempDir dir;
+  std::string work = dir.folder("work");
+  std::string dest = dir.folder("dest");
+  std::string journal = dir / "journal.json";
+  std::vector<std::string> originals;
+};
+
+TEST_F(WriteAheadTest, AKilledRenameIsUndoneExactly) {
+  Files(2500);
+  ASSERT_TRUE(RunKilled(work, dest, journal, "Rename", false, "g", 1500));
+  const auto halfway = ListOf(work);
+  EXPECT_EQ(std::count_if(halfway.begin(), halfway.end(),
+                          [](const std::string& n) { return n[0] == 'g'; }),
+            1499);
+  const auto onDisk = ReadJournal(journal);
+  ASSERT_TRUE(onDisk.ok());
+  EXPECT_EQ(onDisk->state, JournalState::Open);
+  EXPECT_EQ(onDisk->intended, 2500u);
+  UndoFromDisk(journal);
+  EXPECT_EQ(ListOf(work), originals);
+}
+
+TEST_F(WriteAheadTest, AnOlderJournalIsNeverReplayedOverANewerInterruptedJob) {
+  Files(3);
+  // Job A runs to its end, job B is killed before it renames anything.
+  ASSERT_FALSE(RunKilled(work, dest, journal, "Rename", false, "a", 1000));
+  ASSERT_TRUE(RunKilled(work, dest, journal, "Rename", false, "b", 1));
+  const auto onDisk = ReadJournal(journal);
+  ASSERT_TRUE(onDisk.ok());
+  EXPECT_EQ(onDisk->journal.ComboUndoNewName.front().substr(0, 2), "ba");
+  UndoFromDisk(journal);
+  // Job A's names stay: only job B could be undone, and it had done nothing.
+  EXPECT_EQ(ListOf(work), (std::vector<std::string>{"af0000.txt", "af0001.txt", "af0002.txt"}));
+}
+
+TEST_F(WriteAheadTest, AKilledCopyThatOverwritesPutsTheReplacedFilesBack) {
+  Files(6, "new");
+  for (int i = 0; i < 6; ++i) dir.file("dest/" + originals[static_cast<std::size_t>(i)], "old");
+  ASSERT_TRUE(RunKilled(work, dest, journal, "Copy", true, "", 4));
+  UndoFromDisk(journal);
+  EXPECT_EQ(ListOf(dest), originals);
+  for (const std::string& name : originals) EXPECT_EQ(dir.read("dest/" + name), "old") << name;
+  EXPECT_EQ(ListOf(work), originals);
+}
+
+class JournalJobTest : public ActionTest {};
+
+TEST_F(JournalJobTest, AJournalThatCannotBeWrittenRefusesTheJob) {
+  work.file("a.txt");
+  s.actions.journalPath = work.path() + "/no/such/folder/journal.json";
+  SetAction("Rename");
+  PrepareJob({{"a.txt", "b.txt"}});
+  JobClick(s, ui);
+  EXPECT_EQ(work.names(), (Names{"a.txt"}));
+  ASSERT_TRUE(s.actions.lastError.has_value());
+  EXPECT_NE(s.actions.lastError->path.find("journal.json"), std::string::npos);
+  EXPECT_TRUE(ui.showed("Bug-Quillon-ActionAStartDo"));
+  EXPECT_FALSE(s.state.UndoAvailable);
+}
+
+TEST_F(JournalJobTest, UndoKeepsACopyEditedAfterTheJob) {
+  work.file("a.txt", "A");
+  work.file("b.txt", "B");
+  SetAction("Copy");
+  PrepareJob({{"a.txt", "a.txt"}, {"b.txt", "b.txt"}});
+  JobClick(s, ui);
+  dest.file("a.txt", "edited by hand");
+  UndoClick(s, ui);
+  EXPECT_EQ(dest.names(), (Names{"a.txt"}));
+  EXPECT_EQ(dest.read("a.txt"), "edited by hand");
+  EXPECT_EQ(s.actions.keptByUndo, (Names{dest.path() + "/a.txt"}));
+  EXPECT_TRUE(ui.showed("1 copy was changed after the job and kept"));
+}
+
+TEST_F(JournalJobTest, UndoOfAnOverwritingCopyBringsTheReplacedFileBack) {
+  work.file("a.txt", "new");
+  dest.file("a.txt", "old");
+  SetAction("Copy", /*overwrite=*/true);
+  PrepareJob({{"a.txt", "a.txt"}});
+  JobClick(s, ui);
+  EXPECT_EQ(dest.read("a.txt"), "new");
+  ASSERT_EQ(dest.names().size(), 2u);  // the replaced file, kept aside
+  UndoClick(s, ui);
+  EXPECT_EQ(dest.names(), (Names{"a.txt"}));
+  EXPECT_EQ(dest.read("a.txt"), "old");
+}
+
+TEST_F(JournalJobTest, TheNextJobDropsTheFilesThePreviousOneKeptAside) {
+  work.file("a.txt", "new");
+  dest.file("a.txt", "old");
+  SetAction("Copy", true);
+  PrepareJob({{"a.txt", "a.txt"}});
+  JobClick(s, ui);
+  ASSERT_EQ(dest.names().size(), 2u);
+  SetAction("Copy", true);
+  s.options.NoUndoWarning = true;
+  PrepareJob({{"a.txt", "a.txt"}});
+  JobClick(s, ui);
+  EXPECT_EQ(dest.names().size(), 2u);  // this job's own kept file only
+}
+
+TEST_F(JournalJobTest, ARenamedLinkIsUndone) {
+  work.file("target.txt", "t");
+  ASSERT_EQ(::symlink("target.txt", (work / "link").c_str()), 0);
+  SetAction("Rename");
+  PrepareJob({{"link", "renamed"}});
+  JobClick(s, ui);
+  EXPECT_EQ(work.names(), (Names{"renamed", "target.txt"}));
+  UndoClick(s, ui);
+  EXPECT_EQ(work.names(), (Names{"link", "target.txt"}));
+}
+
+TEST_F(JournalJobTest, SetAttributeRefusesALinkAndTouchesNoFileBehindIt) {
+  TempDir outside;
+  outside.file("secret.txt", "s");
+  ASSERT_EQ(::symlink((outside / "secret.txt").c_str(), (work / "link").c_str()), 0);
+  struct stat before {};
+  ASSERT_EQ(::stat((outside / "secret.txt").c_str(), &before), 0);
+  SetAction("Set Attribute", false, 2);  // ReadOnly
+  PrepareJob({{"link", "link"}});
+  JobClick(s, ui);
+  struct stat after {};
+  ASSERT_EQ(::stat((outside / "secret.txt").c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_TRUE(ui.showed("Bug-Quillon-ActionDoAttribute"));
+  EXPECT_TRUE(ui.showed((work / "link").c_str()));
+}
+
+TEST_F(JournalJobTest, ReportsNameTheFileAndTheSystemsReason) {
+  work.file("a.txt");
+  files.fail(Op::Rename, "a.txt", EACCES);
+  SetAction("Rename");
+  PrepareJob({{"a.txt", "b.txt"}});
+  JobClick(s, ui);
+  EXPECT_TRUE(ui.showed("Permission denied"));
+  EXPECT_TRUE(ui.showed(work.path() + "/a.txt"));
+  EXPECT_EQ(s.actions.doneCount, 0u);
+}
+
+}  // namespace
+}  // namespace quillon::testing
