@@ -55,7 +55,7 @@ std::string ConflictReport(const Session& s) {
     text += kCrLf;
     text += kCrLf;
   }
-  const std::array<std::pair<std::string_view, std::int16_t>, 8> lines{{
+  const std::array<std::pair<std::string_view, std::int16_t>, 9> lines{{
       {"Number of selection for which Insert is not possible is : ", r.ImpossibleInsert},
       {"Number of selection for which Replace is not possible is : ", r.ImpossibleReplace},
       {"Number of selection for which Remove is not possible is : ", r.ImpossibleRemove},
@@ -65,6 +65,7 @@ std::string ConflictReport(const Session& s) {
       {"Number of new name conflicting with other new name is : ", a.ConflictNewName},
       {"Number of new name conflicting with files in Destination Folder is : ",
        a.ConflictDestination},
+      {"Number of new name longer than the file system allows is : ", a.NameTooLongCount},
   }};
   for (const auto& [label, value] : lines) {
     if (value <= 0) continue;

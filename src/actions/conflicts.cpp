@@ -2,6 +2,7 @@
 // computed with hash sets so that a large selection stays linear.
 #include "actions/conflicts.h"
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <limits>
@@ -75,6 +76,7 @@ void ZeroConflictCounters(Session& s) {
       r.ImpossibleAuto = 0;
   ActionState& a = s.actions;
   a.ZeroLengthCount = a.ConflictExisting = a.ConflictNewName = a.ConflictDestination = 0;
+  a.NameTooLongCount = 0;
 }
 
 void CheckZeroLength(Session& s, UserInterface& ui) {
@@ -87,6 +89,19 @@ void CheckZeroLength(Session& s, UserInterface& ui) {
     }
     return Status::Ok();
   });
+}
+
+void CheckNameLength(Session& s, const std::vector<std::string>& newNames) {
+  const bool inWork = s.state.ActionName == "Rename" || s.state.ActionName == "Rename And Copy";
+  const bool inDest = s.state.ActionName != "Rename";
+  std::size_t max = 1u << 20;
+  if (inWork) max = std::min(max, s.files.NameMax(s.state.WorkFolder));
+  if (inDest) max = std::min(max, s.files.NameMax(s.state.ActionDestFolder));
+  for (std::size_t i = 0; i < newNames.size(); ++i) {
+    if (newNames[i].size() <= max) continue;
+    Raise(s.actions.NameTooLongCount);
+    MarkRow(s, i);
+  }
 }
 
 // The names of the files in the list that are not selected: selected ones are renamed
@@ -146,6 +161,7 @@ ConflictOutcome FindConflicts(Session& s, UserInterface& ui) {
   const DueChecks due = ChecksFor(s.state.ActionName, s.state.OverwriteConfirmed);
   const std::vector<std::string> newNames = NewNames(s);
   if (due.zeroLength) CheckZeroLength(s, ui);
+  CheckNameLength(s, newNames);
   if (due.existingNames) CheckExistingNames(s, newNames);
   if (due.newNames) CheckNewNames(s, ui, newNames);
   if (due.destination) CheckDestination(s, ui, newNames);

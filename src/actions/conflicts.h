@@ -37,6 +37,8 @@ std::vector<std::string> NewNames(const Session& s);
 // The checks. Each marks a row it finds with "#$#" (ImpossibleTotal rises once per row)
 // and raises its own counter for every finding.
 void CheckZeroLength(Session& s, UserInterface& ui);
+// A new name longer than the file system of its folder takes could never be given.
+void CheckNameLength(Session& s, const std::vector<std::string>& newNames);
 void CheckExistingNames(Session& s, const std::vector<std::string>& newNames);
 void CheckNewNames(Session& s, UserInterface& ui, const std::vector<std::string>& newNames);
 void CheckDestination(Session& s, UserInterface& ui, const std::vector<std::string>& newNames);

@@ -5,11 +5,11 @@ namespace quillon::cli {
 std::vector<std::pair<std::string, int>> Counters(const Session& s) {
   const RenameState& r = s.rename;
   const ActionState& a = s.actions;
-  return {{"ImpossibleTotal", r.ImpossibleTotal},        {"ImpossibleInsert", r.ImpossibleInsert},
-          {"ImpossibleReplace", r.ImpossibleReplace},    {"ImpossibleRemove", r.ImpossibleRemove},
-          {"ImpossibleAuto", r.ImpossibleAuto},          {"ZeroLengthCount", a.ZeroLengthCount},
-          {"ConflictExisting", a.ConflictExisting},      {"ConflictNewName", a.ConflictNewName},
-          {"ConflictDestination", a.ConflictDestination}};
+  return {{"ImpossibleTotal", r.ImpossibleTotal},         {"ImpossibleInsert", r.ImpossibleInsert},
+          {"ImpossibleReplace", r.ImpossibleReplace},     {"ImpossibleRemove", r.ImpossibleRemove},
+          {"ImpossibleAuto", r.ImpossibleAuto},           {"ZeroLengthCount", a.ZeroLengthCount},
+          {"ConflictExisting", a.ConflictExisting},       {"ConflictNewName", a.ConflictNewName},
+          {"ConflictDestination", a.ConflictDestination}, {"NameTooLongCount", a.NameTooLongCount}};
 }
 
 MessageReply CliUi::OpenMessageWindow(const MessageWindowContent& content) {

@@ -66,6 +66,8 @@ class FileServices {
 
   // The entry itself (lstat): a link is not followed.
   virtual Result<FileIdentity> Identify(const std::string& path) = 0;
+  // The longest name in bytes that the folder's file system takes.
+  virtual std::size_t NameMax(const std::string& folder) = 0;
   // A second name for a file, on its file system; fails when `to` exists.
   virtual Status LinkFile(const std::string& from, const std::string& to) = 0;
 

@@ -112,6 +112,11 @@ Status PosixFileServices::LinkFile(const std::string& from, const std::string& t
   return Status::Ok();
 }
 
+std::size_t PosixFileServices::NameMax(const std::string& folder) {
+  const long max = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  return max > 0 ? static_cast<std::size_t>(max) : 255;
+}
+
 bool PosixFileServices::FileExists(const std::string& path) {
   struct stat st {};
   return HasNoNul(path) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

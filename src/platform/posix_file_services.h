@@ -24,6 +24,7 @@ class PosixFileServices : public FileServices {
 
   Result<FileIdentity> Identify(const std::string& path) override;
   Status LinkFile(const std::string& from, const std::string& to) override;
+  std::size_t NameMax(const std::string& folder) override;
   Status CreateFolder(const std::string& path) override;
   Status RenameFolder(const std::string& from, const std::string& to) override;
   Status RemoveFolder(const std::string& path) override;

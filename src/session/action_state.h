@@ -51,6 +51,8 @@ struct ActionState {
   std::int16_t ConflictExisting = 0;
   std::int16_t ConflictNewName = 0;
   std::int16_t ConflictDestination = 0;
+  // New names longer than the target file system takes.
+  std::int16_t NameTooLongCount = 0;
 
   UndoJournal journal;
   // Where the journal lives on disk ("" keeps it in memory only), and the job's writer

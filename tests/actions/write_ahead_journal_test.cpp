@@ -244,5 +244,20 @@ TEST_F(JournalJobTest, ReportsNameTheFileAndTheSystemsReason) {
   EXPECT_EQ(s.actions.doneCount, 0u);
 }
 
+TEST_F(JournalJobTest, ANameTooLongForTheFileSystemIsMarkedAtPreview) {
+  work.file("a.txt");
+  SetAction("Rename");
+  Select({"a.txt"});
+  GiveNewNames({std::string(86 * 3, 'x') + ".txt"});  // 262 bytes
+  ui.answers.push_back(ui.No());
+  PreviewClick(s, ui);
+  EXPECT_FALSE(s.state.JobReady);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find(
+                "Number of new name longer than the file system allows is : 1"),
+            std::string::npos);
+  EXPECT_EQ(work.names(), (Names{"a.txt"}));
+}
+
 }  // namespace
 }  // namespace quillon::testing

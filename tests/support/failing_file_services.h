@@ -65,6 +65,7 @@ class FailingFileServices : public FileServices {
   Status DeleteFile(const std::string& path) override;
   Result<FileIdentity> Identify(const std::string& path) override;
   Status LinkFile(const std::string& from, const std::string& to) override;
+  std::size_t NameMax(const std::string& folder) override { return real_.NameMax(folder); }
   Status CreateFolder(const std::string& path) override;
   Status RenameFolder(const std::string& from, const std::string& to) override;
   Status RemoveFolder(const std::string& path) override;

@@ -18,6 +18,7 @@ class NullFileServices : public FileServices {
   Status DeleteFile(const std::string& path) override { return Fail(path); }
   Result<FileIdentity> Identify(const std::string& path) override { return Error(path); }
   Status LinkFile(const std::string& from, const std::string&) override { return Fail(from); }
+  std::size_t NameMax(const std::string&) override { return 255; }
   Status CreateFolder(const std::string& path) override { return Fail(path); }
   Status RenameFolder(const std::string& from, const std::string&) override { return Fail(from); }
   Status RemoveFolder(const std::string& path) override { return Fail(path); }
