@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "platform/posix_file_services.h"
@@ -88,29 +90,65 @@ void CopyDosAttrib(int in, int out) {
 
 }  // namespace
 
+namespace {
+
+// The source opened for copying, with what the copy keeps of it.
+struct Source {
+  int fd = -1;
+  struct stat st {};
+};
+
+Result<Source> OpenSource(const std::string& from, const std::string& where,
+                          const char* operation) {
+  Source source;
+  source.fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  if (source.fd < 0) return LastError(operation, where);
+  if (::fstat(source.fd, &source.st) != 0) {
+    const OsError error = LastError(operation, where);
+    ::close(source.fd);
+    return error;
+  }
+  if (!S_ISREG(source.st.st_mode)) {
+    ::close(source.fd);
+    return OsError{S_ISDIR(source.st.st_mode) ? EISDIR : EINVAL, operation, where};
+  }
+  return source;
+}
+
+// The data, permissions, times, owner and user.DOSATTRIB of the source into out.
+bool Fill(const Source& source, int out, KeepOwner keepOwner) {
+  if (!CopyData(source.fd, out)) return false;
+  CopyDosAttrib(source.fd, out);
+  // Ownership only where it can be given (root); a copy by a user is the user's.
+  if (keepOwner == KeepOwner::Yes) (void)!::fchown(out, source.st.st_uid, source.st.st_gid);
+  const timespec times[2] = {source.st.st_atim, source.st.st_mtim};
+  return ::fchmod(out, source.st.st_mode & 07777) == 0 && ::futimens(out, times) == 0;
+}
+
+// A fresh hidden name beside `to` that no file has.
+std::string HiddenName(const std::string& to) {
+  const std::string folder = FolderOf(to);
+  static unsigned counter = 0;
+  char tail[64];
+  std::snprintf(tail, sizeof tail, "/.quillon-%x-%x-%x", static_cast<unsigned>(::getpid()),
+                static_cast<unsigned>(::time(nullptr)), ++counter);
+  return (folder == "/" ? "" : folder) + tail;
+}
+
+}  // namespace
+
 Result<std::string> CopyToTemporary(const std::string& from, const std::string& to,
                                     const char* operation, KeepOwner keepOwner) {
   const std::string where = PairPath(from, to);
-  Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
-  if (in.get() < 0) return LastError(operation, where);
-  struct stat st {};
-  if (::fstat(in.get(), &st) != 0) return LastError(operation, where);
-  if (S_ISDIR(st.st_mode)) return OsError{EISDIR, operation, where};
-  if (!S_ISREG(st.st_mode)) return OsError{EINVAL, operation, where};
+  auto source = OpenSource(from, where, operation);
+  if (!source.ok()) return source.status().error();
+  Fd in(source->fd);
 
   const std::string folder = FolderOf(to);
   std::string temporary = (folder == "/" ? "" : folder) + "/.quillon-XXXXXX";
   Fd out(::mkostemp(temporary.data(), O_CLOEXEC));
   if (out.get() < 0) return LastError(operation, where);
-
-  const timespec times[2] = {st.st_atim, st.st_mtim};
-  bool done = CopyData(in.get(), out.get());
-  if (done) {
-    CopyDosAttrib(in.get(), out.get());
-    // Ownership only where it can be given (root); a copy by a user is the user's.
-    if (keepOwner == KeepOwner::Yes) (void)!::fchown(out.get(), st.st_uid, st.st_gid);
-    done = ::fchmod(out.get(), st.st_mode & 07777) == 0 && ::futimens(out.get(), times) == 0;
-  }
+  bool done = Fill(*source, out.get(), keepOwner);
   if (done) done = out.close() == 0;
   if (!done) {
     const OsError error = LastError(operation, where);
@@ -118,6 +156,48 @@ Result<std::string> CopyToTemporary(const std::string& from, const std::string& 
     return error;
   }
   return temporary;
+}
+
+Status CopyIntoPlace(const std::string& from, const std::string& to, const char* operation,
+                     KeepOwner keepOwner, Overwrite overwrite) {
+  const std::string where = PairPath(from, to);
+  // An unnamed file in the target's folder: a copy cut short by a kill leaves nothing.
+  Fd out(::open(FolderOf(to).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+  if (out.get() < 0) {
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+      return LastError(operation, where);
+    // A file system without unnamed files: a named temporary file beside the target.
+    Result<std::string> temporary = CopyToTemporary(from, to, operation, keepOwner);
+    if (!temporary.ok()) return temporary.status();
+    Status placed = overwrite == Overwrite::Yes ? (::rename(temporary->c_str(), to.c_str()) == 0
+                                                       ? Status::Ok()
+                                                       : LastError(operation, where))
+                                                : RenameNoReplace(*temporary, to, operation);
+    if (!placed.ok()) {
+      ::unlink(temporary->c_str());
+      return OsError{placed.code(), operation, where};
+    }
+    return Status::Ok();
+  }
+  auto source = OpenSource(from, where, operation);
+  if (!source.ok()) return source.status().error();
+  Fd in(source->fd);
+  if (!Fill(*source, out.get(), keepOwner)) return LastError(operation, where);
+
+  // linkat gives the file its name and fails when the name exists; replacing goes through
+  // a hidden name renamed over the target.
+  const std::string self = "/proc/self/fd/" + std::to_string(out.get());
+  const std::string name = overwrite == Overwrite::Yes ? HiddenName(to) : to;
+  if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+    return LastError(operation, where);
+  }
+  if (overwrite == Overwrite::Yes && ::rename(name.c_str(), to.c_str()) != 0) {
+    const OsError error = LastError(operation, where);
+    ::unlink(name.c_str());
+    return error;
+  }
+  if (out.close() != 0) return LastError(operation, where);
+  return Status::Ok();
 }
 
 }  // namespace posix
@@ -133,20 +213,7 @@ Status PosixFileServices::CopyFile(const std::string& from, const std::string& t
   if (overwrite == Overwrite::No && ::lstat(to.c_str(), &existing) == 0) {
     return OsError{EEXIST, kOpCopy, PairPath(from, to)};
   }
-  Result<std::string> temporary = CopyToTemporary(from, to, kOpCopy, KeepOwner::No);
-  if (!temporary.ok()) return temporary.status();
-  Status placed = Status::Ok();
-  if (overwrite == Overwrite::Yes) {
-    if (::rename(temporary->c_str(), to.c_str()) != 0)
-      placed = LastError(kOpCopy, PairPath(from, to));
-  } else {
-    placed = RenameNoReplace(*temporary, to, kOpCopy);
-  }
-  if (!placed.ok()) {
-    ::unlink(temporary->c_str());
-    return OsError{placed.code(), kOpCopy, PairPath(from, to)};
-  }
-  return Status::Ok();
+  return CopyIntoPlace(from, to, kOpCopy, KeepOwner::No, overwrite);
 }
 
 }  // namespace quillon

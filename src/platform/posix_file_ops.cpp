@@ -149,11 +149,8 @@ Status PosixFileServices::MoveFile(const std::string& from, const std::string& t
   struct stat existing {};
   if (::lstat(to.c_str(), &existing) == 0) return OsError{EEXIST, kOpMove, PairPath(from, to)};
 
-  Result<std::string> temporary = CopyToTemporary(from, to, kOpMove, KeepOwner::Yes);
-  if (!temporary.ok()) return temporary.status();
-  if (Status placed = RenameNoReplace(*temporary, to, kOpMove); !placed.ok()) {
-    ::unlink(temporary->c_str());
-    return OsError{placed.code(), kOpMove, PairPath(from, to)};
+  if (Status placed = CopyIntoPlace(from, to, kOpMove, KeepOwner::Yes, Overwrite::No); !placed) {
+    return placed;
   }
   if (::unlink(from.c_str()) != 0) {
     const OsError error = LastError(kOpMove, PairPath(from, to));

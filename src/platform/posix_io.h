@@ -50,4 +50,10 @@ enum class KeepOwner { No, Yes };
 Result<std::string> CopyToTemporary(const std::string& from, const std::string& to,
                                     const char* operation, KeepOwner keepOwner);
 
+// Copies `from` to `to` through an unnamed file in the folder of `to` (O_TMPFILE), which
+// takes its name only when complete; Overwrite::No fails with EEXIST when `to` exists.
+// Where the file system has no unnamed files, a named temporary file is used instead.
+Status CopyIntoPlace(const std::string& from, const std::string& to, const char* operation,
+                     KeepOwner keepOwner, Overwrite overwrite);
+
 }  // namespace quillon::posix

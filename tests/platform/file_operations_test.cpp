@@ -163,6 +163,36 @@ TEST(CopyFile, FailureLeavesNoTemporaryFile) {
   }
 }
 
+// A copy is made in an unnamed file that takes its name only when complete: a copy cut
+// short by a kill leaves no temporary file for anyone to clean up.
+TEST(CopyFile, LeavesNoHiddenFileBesideTheCopy) {
+  TempDir dir;
+  dir.file("a.txt", std::string(100000, 'a'));
+  dir.file("b.txt", "old");
+  PosixFileServices files;
+  ASSERT_TRUE(files.CopyFile(dir / "a.txt", dir / "c.txt", Overwrite::No).ok());
+  ASSERT_TRUE(files.CopyFile(dir / "a.txt", dir / "b.txt", Overwrite::Yes).ok());
+  EXPECT_EQ(files.CopyFile(dir / "a.txt", dir / "c.txt", Overwrite::No).code(), EEXIST);
+  EXPECT_EQ(dir.names(), (Names{"a.txt", "b.txt", "c.txt"}));
+  EXPECT_EQ(dir.read("b.txt"), std::string(100000, 'a'));
+}
+
+TEST(Identify, TellsALinkFromItsTarget) {
+  TempDir dir;
+  dir.file("file", "xy");
+  ::symlink("file", (dir / "link").c_str());
+  PosixFileServices files;
+  const auto file = files.Identify(dir / "file");
+  const auto link = files.Identify(dir / "link");
+  ASSERT_TRUE(file.ok() && link.ok());
+  EXPECT_TRUE(file->regular);
+  EXPECT_EQ(file->size, 2u);
+  EXPECT_TRUE(link->link);
+  EXPECT_NE(file->inode, link->inode);
+  EXPECT_FALSE(files.Identify(dir / "missing").ok());
+  EXPECT_GE(files.NameMax(dir.path()), 255u);
+}
+
 TEST(DeleteFile, RemovesReadOnlyFilesAndRefusesFolders) {
   TempDir dir;
   dir.file("ro", "x");
