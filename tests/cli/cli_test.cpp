@@ -1,7 +1,9 @@
 // quillon-cli end to end, on real temporary folders.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -186,6 +188,49 @@ TEST_F(CliTest, AKeyWithoutEffectIsNamedInAWarningAndTheJobRuns) {
       << result.err;
   EXPECT_NE(result.err.find("criteria.ReplaceNumChars: has no effect"), std::string::npos);
   EXPECT_TRUE(dir.exists("work/Xabcd.txt"));
+}
+
+TEST_F(CliTest, AJobFileThatIsNoRegularFileIsRefusedAtOnce) {
+  ASSERT_EQ(::mkfifo((dir / "fifo.json").c_str(), 0600), 0);
+  struct Row {
+    const char* name;
+    std::string path;
+  } rows[] = {{"fifo", dir / "fifo.json"}, {"device", "/dev/zero"}, {"folder", work}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const CliResult result = RunCli(dir.path(), "preview '" + row.path + "' --json");
+    EXPECT_EQ(result.status, 2) << result.out;
+    EXPECT_NE(result.parsed()["error"]["message"].get<std::string>().find("regular file"),
+              std::string::npos)
+        << result.out;
+  }
+}
+
+TEST_F(CliTest, AJournalThatCannotBeWrittenRefusesTheRunWithExitThree) {
+  dir.file("work/a.txt");
+  const CliResult result = Job("run", RenameJob({{"ExtText", "md"}}),
+                               "--journal '" + dir.path() + "/missing/journal.json'");
+  EXPECT_EQ(result.status, 3) << result.out;
+  const json out = result.parsed();
+  EXPECT_TRUE(out["journal"].is_null());
+  EXPECT_NE(out["error"]["file"].get<std::string>().find("missing/journal.json"),
+            std::string::npos);
+  EXPECT_EQ(out["error"]["os_error"], "No such file or directory");
+  EXPECT_TRUE(dir.exists("work/a.txt"));
+  EXPECT_FALSE(dir.exists("work/a.md"));
+}
+
+TEST_F(CliTest, UndoKeepsACopyEditedSinceTheRun) {
+  dir.file("work/a.txt", "A");
+  const json job = {{"folder", work},
+                    {"selection", {{"SelectionMode", "All"}}},
+                    {"action", {{"ActionName", "Copy"}, {"DestFolder", dest}}}};
+  ASSERT_EQ(Job("run", job).status, 0);
+  dir.file("dest/a.txt", "edited");
+  const CliResult undone = RunCli(dir.path(), "undo --json");
+  EXPECT_EQ(undone.status, 0) << undone.out;
+  EXPECT_EQ(undone.parsed()["kept"].size(), 1u);
+  EXPECT_EQ(dir.read("dest/a.txt"), "edited");
 }
 
 TEST_F(CliTest, PreviewListsTheNewNamesAndTouchesNothing) {
