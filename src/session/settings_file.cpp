@@ -71,11 +71,8 @@ std::vector<std::string> ReadDelimitedFields(std::string_view text) {
   return fields;
 }
 
-void LoadSettings(Session& s) {
-  Options& options = s.options;
-  const auto content = ReadWholeFile(s.state.SettingsPath, kMaxSettingsBytes);
-  if (!content) return ApplyFailureValues(options);
-  const std::vector<std::string> fields = ReadDelimitedFields(*content);
+void ApplySettingsText(Options& options, std::string_view text) {
+  const std::vector<std::string> fields = ReadDelimitedFields(text);
   if (fields.size() < 4) return ApplyFailureValues(options);
 
   std::int16_t limit = kDefaultMaxSelectLimit;
@@ -88,6 +85,12 @@ void LoadSettings(Session& s) {
   options.ShowLittleHelp = !(fields[1].empty() || fields[1] == "0");
   options.NoUndoWarning = !(fields[2].empty() || fields[2] == "0");
   options.LastFolder = fields[3];
+}
+
+void LoadSettings(Session& s) {
+  const auto content = ReadWholeFile(s.state.SettingsPath, kMaxSettingsBytes);
+  if (!content) return ApplyFailureValues(s.options);
+  ApplySettingsText(s.options, *content);
 }
 
 std::string FormatSettings(const Options& options) {

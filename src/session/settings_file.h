@@ -1,6 +1,6 @@
 #pragma once
-#include <cstddef>
 // The four values kept between runs, in "Set.Vostrel" inside the data folder.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +17,8 @@ inline constexpr const char* kSettingsFileName = "Set.Vostrel";
 
 // Reads the settings file; any failure gives the failure values, reported nowhere.
 void LoadSettings(Session& s);
+// The four values of a settings file's text; a damaged text gives the failure values.
+void ApplySettingsText(Options& options, std::string_view text);
 // Writes the settings file atomically; a failure is reported nowhere.
 void SaveSettings(Session& s);
 
