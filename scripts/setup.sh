@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev libicu-dev
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
-  fonts-dejavu-core
+  fonts-dejavu-core desktop-file-utils man-db dpkg-dev
 )
 
 missing=()

@@ -7,9 +7,10 @@
 
 #include "actions/job_journal.h"
 #include "cli/cli_ui.h"
-#include "cli/job_file.h"
 #include "cli/output.h"
 #include "flow/job_bar.h"
+#include "jobs/job_apply.h"
+#include "jobs/job_file.h"
 #include "platform/atomic_file.h"
 #include "platform/posix_file_services.h"
 #include "rename/criteria.h"
@@ -111,7 +112,7 @@ int PreviewOrRun(const Arguments& args) {
   const auto text = ReadWholeFile(args.jobPath);
   if (!text) return out.Error("cannot read the job file: " + text.error().Describe());
   std::string error;
-  auto job = ParseJob(*text, error);
+  auto job = jobs::ParseJob(*text, error);
   if (!job) return out.Error(error);
   for (const std::string& warning : job->warnings) {
     std::cerr << "quillon-cli: warning: " << warning << "\n";
@@ -120,7 +121,7 @@ int PreviewOrRun(const Arguments& args) {
 
   CliUi ui(s);
   ui.unselectConflicts = args.unselectConflicts;
-  if (!ApplyJob(s, ui, *job, error)) return out.Error(error);
+  if (!jobs::ApplyJob(s, ui, *job, error)) return out.Error(error);
   out.object()["folder"] = NameJson(s.state.WorkFolder);
   out.object()["action"] = s.state.ActionName;
   if (const auto refused = Refusal(out, s, ui)) return *refused;

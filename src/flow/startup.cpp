@@ -32,6 +32,34 @@ void DetermineWindowsFolder(Session& s) {
   st.WindowsFolderUpper = ToUpper(st.WindowsFolder);
 }
 
+// The folder named on the command line, chosen as in Dir1: the system-folder rule
+// applies, and a folder that does not exist leaves the usual one with a message.
+void OpenNamedFolder(Session& s, UserInterface& ui) {
+  SessionState& st = s.state;
+  if (st.FolderToOpen.empty()) return;
+  std::string folder = st.FolderToOpen;
+  st.FolderToOpen.clear();
+  if (folder.front() != '/') folder = WithSeparator(s.env.CurrentFolder()) + folder;
+  // A file opens its folder.
+  if (s.files.FileExists(folder) && folder.find('/') != std::string::npos) {
+    folder = ShownPath(folder.substr(0, folder.rfind('/') + 1));
+  }
+  if (!PointFolderList(s, folder)) {
+    s.message.MessageKey = "MessageOnlyReadyMsg";
+    s.message.MessageReadyText = "The folder " + folder + " does not exist or can not be read. " +
+                                 st.ProductName + " shows " + s.selection.Dir1Path + " instead.";
+    ShowReadyMessage(s, ui);
+    return;
+  }
+  OnDir1Change(s, ui);
+  st.DestFolder = st.ActionDestFolder = st.WorkFolder;
+  st.DestFolderUpper = ToUpper(st.DestFolder);
+  s.chooser.Dir1Path = s.chooser.ConfirmedDestDir = s.selection.Dir1Path;
+  ui.RefreshFolderList();
+  ui.RefreshFileList();
+  SetControlState(s, ui, "setButGlobal");
+}
+
 // A job that was killed half-way left its journal open: the user may undo what it did.
 void OfferInterruptedUndo(Session& s, UserInterface& ui) {
   if (s.actions.journalPath.empty()) return;
@@ -106,6 +134,7 @@ StartResult Main(Session& s, UserInterface& ui, StartupWindows& windows) {
   windows.ShowMainWindow();
 
   st.StartingUp = false;
+  OpenNamedFolder(s, ui);
   OfferInterruptedUndo(s, ui);
   if (st.FirstUse) {
     st.FirstUse = false;

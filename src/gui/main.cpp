@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
   quillon::PosixFileServices files;
   quillon::PosixEnvironment environment(screen);
   quillon::Session session(files, environment);
+  // `quillon FOLDER` (the desktop entry's %f) opens that folder.
+  if (!selfTest && argc > 1) session.state.FolderToOpen = argv[1];
   quillon::gui::QtUserInterface ui(selfTest);
   quillon::gui::QtStartupWindows windows(session, ui);
 

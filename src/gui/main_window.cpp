@@ -97,6 +97,7 @@ void MainWindow::RenderControlState(const std::string& code) {
   if (r.priorityButtons || r.sideFrames || r.general) renderer_.Render(PriorityPanelView(s_));
   if (r.sideFrames) renderer_.Render(SideFramesView(s_));
   if (r.buttons || r.general) renderer_.Render(EnableButtons(s_));
+  RenderJobFileButtons();
   if (r.general) renderer_.Render(ResetButtonVisibility(s_));
   if (r.easyProcessPanel || r.general) RenderEasyProcess();
   if (r.easyProcessPanel) RenderWorkArea();
@@ -131,6 +132,7 @@ void MainWindow::RenderPanel(const std::string& code) {
              code == "setNullSelectionOK") {
     frameSelection_->Render();
   }
+  RenderJobFileButtons();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

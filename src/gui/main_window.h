@@ -67,6 +67,11 @@ class MainWindow : public QMainWindow {
   QWidget* BuildSingleProcessFrame();
   void RenderFile2Selection();
   void RenderEasyProcess();
+  QWidget* BuildJobFileButtons(QWidget* parent);
+  // Opens the file dialog of "Open Job..." or "Save Job..."; the chosen file is read or
+  // written when the dialog closes.
+  void AskForJobFile(bool save);
+  void RenderJobFileButtons();
 
   // Connects a button's click to a core handler taking the session and the port.
   void OnClick(const char* name, void (*handler)(Session&, UserInterface&));
@@ -82,6 +87,8 @@ class MainWindow : public QMainWindow {
   ViewRenderer renderer_;
   bool unloaded_ = false;
   bool renderingFile1_ = false;
+  // Where the last job file was opened or saved.
+  QString jobFolder_;
 
   QWidget* lists_ = nullptr;
   QComboBox* drive1_ = nullptr;

@@ -161,6 +161,8 @@ QWidget* MainWindow::BuildMainButtons() {
   layout->addWidget(easy, column / 4, column % 4);
   connect(easy, &QCheckBox::clicked, this,
           [this](bool ticked) { OnCheckEasyProcessClick(s_, ui_, ticked); });
+  ++column;
+  layout->addWidget(BuildJobFileButtons(row), column / 4, column % 4);
 
   OnClick("ImageSelection", &ImageSelectionClick);
   OnClick("ImageAction", &ImageActionClick);

@@ -19,6 +19,8 @@ struct SessionState {
   std::string WindowsFolderUpper;
   std::int16_t WindowsFolderLength = 0;
   std::string SettingsPath;
+  // A folder named on the command line: opened as if chosen in Dir1 once the window shows.
+  std::string FolderToOpen;
   std::string DataFolder;
 
   // Folders.

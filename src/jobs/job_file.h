@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "session/rename_state.h"
-#include "session/session.h"
-#include "ui/user_interface.h"
 
-namespace quillon::cli {
+namespace quillon::jobs {
 
 struct JobSpec {
   std::optional<std::string> folder;
@@ -46,10 +44,4 @@ struct JobSpec {
 // Reads a job from its JSON text; on failure returns nullopt with the message in error.
 std::optional<JobSpec> ParseJob(const std::string& text, std::string& error);
 
-// Builds the session as the windows would: the folder, the options, the action
-// confirmed on the Action panel, the criteria, then the selection (by clicks for
-// "Manual", through the Selection panel's OK for a rule). Returns false with the
-// job-file error in error (for example a listed file that is not in the folder).
-bool ApplyJob(Session& s, UserInterface& ui, const JobSpec& job, std::string& error);
-
-}  // namespace quillon::cli
+}  // namespace quillon::jobs

@@ -1,4 +1,4 @@
-#include "cli/job_file.h"
+#include "jobs/job_file.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
@@ -7,7 +7,7 @@
 #include "rename/name_chars.h"
 #include "session/action_kinds.h"
 
-namespace quillon::cli {
+namespace quillon::jobs {
 namespace {
 
 using nlohmann::json;
@@ -449,4 +449,4 @@ std::optional<JobSpec> ParseJob(const std::string& text, std::string& error) {
   return job;
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon::jobs

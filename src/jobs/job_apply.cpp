@@ -1,8 +1,12 @@
 // Builds the session from a job through the same core operations the windows use.
 #include <algorithm>
 
-#include "cli/job_file.h"
+#include "jobs/job_apply.h"
+
 #include "flow/action_panel.h"
+#include "flow/control_state.h"
+#include "flow/folder_lists.h"
+#include "flow/options_panel.h"
 #include "flow/panel_dispatch.h"
 #include "platform/text.h"
 #include "rename/criteria_complete.h"
@@ -11,7 +15,7 @@
 #include "session/action_kinds.h"
 #include "session/work_folder.h"
 
-namespace quillon::cli {
+namespace quillon::jobs {
 namespace {
 
 // The action as confirmed on the Action panel.
@@ -85,7 +89,40 @@ bool SelectJobFiles(Session& s, UserInterface& ui, const JobSpec& job, std::stri
   return true;
 }
 
+// The five rigidity options as ticked on the Options panel and confirmed with OK.
+void SetJobOptionsOnPanel(Session& s, UserInterface& ui, const JobSpec& job) {
+  OpenOptionsPanel(s);
+  const std::pair<RigidityRow, bool> rows[] = {{kRowInsertRigid, job.InsertRigid},
+                                               {kRowReplaceRigid, job.ReplaceRigid},
+                                               {kRowRemoveRigid, job.RemoveRigid},
+                                               {kRowCharReplaceRigid, job.CharReplaceRigid},
+                                               {kRowCharRemoveRigid, job.CharRemoveRigid}};
+  for (const auto& [row, on] : rows) OnOptionRigidClick(s, ui, row, on ? 1 : 0);
+  if (!s.optionsPanel.ImageRigidityOKEnabled) return;
+  s.state.PendingKeyword = "Options";
+  ApplyPanel(s, ui);
+}
+
 }  // namespace
+
+void ApplyJobToWindow(Session& s, UserInterface& ui, const JobSpec& job) {
+  SessionState& st = s.state;
+  st.PendingKeyword = "ResetAll";
+  ApplyPanel(s, ui);
+  const std::string folder = ShownPath(WithSeparator(job.folder.value_or(s.selection.Dir1Path)));
+  if (folder != s.selection.Dir1Path && PointFolderList(s, folder)) {
+    OnDir1Change(s, ui);
+    ui.RefreshFolderList();
+  }
+  ReadFileList(s);
+  ui.RefreshFileList();
+  SetJobOptionsOnPanel(s, ui, job);
+  if (job.ActionName != "Rename") ConfirmJobAction(s, ui, job);
+  std::string unused;
+  if (SetJobCriteria(s, ui, job, unused)) SelectJobFiles(s, ui, job, unused);
+  ui.RefreshFileList();
+  SetControlState(s, ui, "setButGlobal");
+}
 
 bool ApplyJob(Session& s, UserInterface& ui, const JobSpec& job, std::string& error) {
   const std::string folder = job.folder.value_or(s.env.CurrentFolder());
@@ -117,4 +154,4 @@ bool ApplyJob(Session& s, UserInterface& ui, const JobSpec& job, std::string& er
   return SetJobCriteria(s, ui, job, error) && SelectJobFiles(s, ui, job, error);
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon::jobs
