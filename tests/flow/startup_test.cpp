@@ -147,6 +147,37 @@ TEST_F(StartupTest, AVanishedLastFolderLeavesTheStartFolder) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+// `quillon FOLDER`: the folder (or a file's folder, or a relative name) is opened as if
+// chosen in the folder list; one that cannot be opened leaves the start folder, with a
+// message; the system folder is refused as the folder list refuses it.
+TEST_F(StartupTest, AFolderNamedOnTheCommandLineIsOpened) {
+  dir.folder("start/Quillon");
+  dir.folder("photos");
+  dir.file("photos/a.jpg");
+  dir.folder("start/sub");
+  struct Case {
+    std::string argument;
+    std::string folder;
+    bool message;
+  } cases[] = {
+      {dir / "photos", dir / "photos/", false}, {dir / "photos/a.jpg", dir / "photos/", false},
+      {"sub", dir / "start/sub/", false},       {dir / "gone", dir / "start/", true},
+      {dir / "usr", dir / "start/", true},
+  };
+  for (const Case& c : cases) {
+    FakeUi ui;
+    Session s(files, env);
+    s.state.FolderToOpen = c.argument;
+    ASSERT_EQ(Main(s, ui, windows), StartResult::Running);
+    EXPECT_EQ(s.state.WorkFolder, c.folder) << c.argument;
+    EXPECT_EQ(!ui.messages.empty(), c.message) << c.argument;
+    if (c.folder == dir / "photos/") {
+      EXPECT_EQ(s.selection.Files.size(), 1u);
+    }
+    EXPECT_EQ(s.state.DestFolder, s.state.WorkFolder) << c.argument;
+  }
+}
+
 TEST_F(StartupTest, TheStartFolderIsNeverRemembered) {
   FakeUi ui;
   Session s(files, env);
