@@ -16,7 +16,7 @@ deb=$(ls "$out"/quillon_*.deb)
 contents=$(dpkg-deb -c "$deb")
 fail=0
 for file in usr/bin/quillon usr/bin/quillon-cli usr/share/applications/quillon.desktop \
-    usr/share/icons/hicolor/scalable/apps/quillon.svg usr/share/man/man1/quillon-cli.1 \
+    usr/share/icons/hicolor/scalable/apps/quillon.svg usr/share/man/man1/quillon-cli.1 usr/share/man/man1/quillon.1 \
     usr/share/bash-completion/completions/quillon-cli; do
   grep -q " ./$file\$" <<<"$contents" || { echo "package lacks $file" >&2; fail=1; }
 done

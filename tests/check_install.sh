@@ -9,7 +9,7 @@ rm -rf "$stage"
 cmake --install "$build" --prefix "$stage" >/dev/null
 fail=0
 for file in bin/quillon-cli share/applications/quillon.desktop \
-    share/icons/hicolor/scalable/apps/quillon.svg share/man/man1/quillon-cli.1 \
+    share/icons/hicolor/scalable/apps/quillon.svg share/man/man1/quillon-cli.1 share/man/man1/quillon.1 \
     share/bash-completion/completions/quillon-cli; do
   [ -f "$stage/$file" ] || { echo "missing: $file"; fail=1; }
 done
@@ -22,8 +22,10 @@ else
   echo "desktop-file-validate is not installed: entry not validated"
 fi
 if command -v man >/dev/null; then
-  warnings=$(MANWIDTH=80 man --warnings -l "$stage/share/man/man1/quillon-cli.1" 2>&1 >/dev/null)
-  [ -z "$warnings" ] || { echo "man page: $warnings"; fail=1; }
+  for page in quillon.1 quillon-cli.1; do
+    warnings=$(MANWIDTH=80 man --warnings -l "$stage/share/man/man1/$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "man page $page: $warnings"; fail=1; }
+  done
 fi
 bash -n "$stage/share/bash-completion/completions/quillon-cli" || fail=1
 "$stage/bin/quillon-cli" --version >/dev/null || fail=1

@@ -8,9 +8,11 @@ namespace quillon::cli {
 
 struct Arguments {
   std::string command;  // "preview", "run", "undo", "help", "version"
+  std::string helpFor;  // with "help": the command asked about, or "" for all
   std::string jobPath;
   std::optional<std::string> folder;
   std::optional<std::string> journal;
+  std::optional<std::string> saveJob;
   bool unselectConflicts = false;
   bool json = false;
 };
@@ -19,5 +21,8 @@ struct Arguments {
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, std::string& error);
 
 extern const char* const kUsage;
+
+// The help of `quillon-cli --help` (command "") or `quillon-cli COMMAND --help`.
+std::string HelpText(const std::string& command);
 
 }  // namespace quillon::cli

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/progress.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
 
@@ -29,6 +30,12 @@ class CliUi : public UserInterface {
   MessageReply OpenMessageWindow(const MessageWindowContent& content) override;
   void RefreshFolderList() override {}
   void RefreshFileList() override {}
+  void ShowProgress(int done, int total) override {
+    if (progress != nullptr) progress->Update(done, total);
+  }
+
+  // Where a long job's progress goes, if anywhere.
+  TerminalProgress* progress = nullptr;
 
   const std::vector<ShownMessage>& messages() const { return messages_; }
   // The first message shown with one of these keys, or nullptr.

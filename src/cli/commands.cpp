@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstring>
 #include <iostream>
@@ -11,6 +12,7 @@
 #include "flow/job_bar.h"
 #include "jobs/job_apply.h"
 #include "jobs/job_file.h"
+#include "jobs/job_write.h"
 #include "platform/atomic_file.h"
 #include "platform/posix_file_services.h"
 #include "rename/criteria.h"
@@ -101,6 +103,33 @@ int FinishWithErrorReport(Output& out, const Session& s, const CliUi& ui) {
   return out.Finish(kExitFileOperation);
 }
 
+// The progress line is for a person watching a terminal, never for a script.
+bool ProgressWanted(const Arguments& args) {
+  return !args.json && ::isatty(STDERR_FILENO) == 1;
+}
+
+// A copy shows its bytes as well: the sizes of the rows' files, in the job's order.
+std::vector<std::uint64_t> RowBytes(Session& s) {
+  std::vector<std::uint64_t> sizes;
+  for (const std::string& name : s.selection.store.ComboFile1) {
+    const auto identity = s.files.Identify(s.state.WorkFolder + name);
+    sizes.push_back(identity ? identity->size : 0);
+  }
+  return sizes;
+}
+
+// --save-job: the job as read, in normal form (the --folder given is not part of it).
+std::optional<int> SaveJob(Output& out, const Arguments& args, const jobs::JobSpec& job) {
+  std::string error;
+  const auto text = jobs::WriteJob(job, error);
+  if (!text) return out.Error(error);
+  if (const Status written = WriteFileAtomic(*args.saveJob, *text); !written) {
+    return out.Error("--save-job: cannot write " + *args.saveJob + ": " +
+                     written.error().Describe());
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int PreviewOrRun(const Arguments& args) {
@@ -116,6 +145,9 @@ int PreviewOrRun(const Arguments& args) {
   if (!job) return out.Error(error);
   for (const std::string& warning : job->warnings) {
     std::cerr << "quillon-cli: warning: " << warning << "\n";
+  }
+  if (args.saveJob) {
+    if (const auto failed = SaveJob(out, args, *job)) return *failed;
   }
   if (args.folder) job->folder = *args.folder;
 
@@ -149,7 +181,14 @@ int PreviewOrRun(const Arguments& args) {
   // not start.
   const std::string journalPath = JournalPath(args, s, /*create=*/true);
   s.actions.journalPath = journalPath;
+  TerminalProgress progress(std::cerr, ProgressWanted(args));
+  if (ProgressWanted(args) &&
+      kActionKinds[static_cast<std::size_t>(s.state.ActionIndex)].jobCaption == "Copy") {
+    progress.SetRowBytes(RowBytes(s));
+  }
+  ui.progress = &progress;
   JobClick(s, ui);
+  progress.Finish();
 
   // What was done: the journal's rows done, or for "Delete" the files that are gone.
   nlohmann::json& done = out.object()["done"] = nlohmann::json::array();
@@ -198,7 +237,10 @@ int Undo(const Arguments& args) {
   NoteWorkFolder(s);
   s.actions.journal = journal;
   s.state.UndoAvailable = true;
+  TerminalProgress progress(std::cerr, ProgressWanted(args));
+  ui.progress = &progress;
   UndoClick(s, ui);
+  progress.Finish();
 
   // Rows are reversed where the old name is back and the new one gone (or, for kinds
   // that keep names, where the destination copy is gone); the others were skipped.

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     return kExitDone;
   }
   if (args->command == "help") {
-    std::cout << kUsage;
+    std::cout << HelpText(args->helpFor);
     return kExitDone;
   }
   return args->command == "undo" ? Undo(*args) : PreviewOrRun(*args);

@@ -75,6 +75,45 @@ TEST_F(CliTest, VersionHelpAndUsage) {
   EXPECT_EQ(RunCli(dir.path(), "frobnicate").status, 2);
   EXPECT_EQ(RunCli(dir.path(), "preview").status, 2);
   EXPECT_EQ(RunCli(dir.path(), "undo --unselect-conflicts").status, 2);
+  EXPECT_EQ(RunCli(dir.path(), "undo --save-job x.json").status, 2);
+  // Each command describes its own options and the exit codes.
+  const std::pair<const char*, const char*> helps[] = {
+      {"preview --help", "--save-job FILE"},
+      {"run job.json --help", "--unselect-conflicts"},
+      {"undo --help", "--journal FILE"},
+  };
+  for (const auto& [arguments, option] : helps) {
+    const CliResult help = RunCli(dir.path(), arguments);
+    EXPECT_EQ(help.status, 0) << arguments;
+    EXPECT_NE(help.out.find(option), std::string::npos) << arguments;
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos) << arguments;
+  }
+}
+
+TEST_F(CliTest, SaveJobWritesTheNormalFormOfTheJobRead) {
+  dir.file("work/a b.txt");
+  const json job = {{"action", {{"ActionName", "Rename"}}},
+                    {"criteria", {{"SpaceWith", "_"}, {"SpaceOn", true}, {"InsertAfterNum", 0}}},
+                    {"folder", work}};
+  dir.file("job.json", job.dump());
+  const CliResult result =
+      RunCli(dir.path(), "preview job.json --folder /tmp --save-job tidy.json");
+  EXPECT_EQ(result.status, 4) << result.out;  // nothing selected: the file is still written
+  EXPECT_EQ(dir.read("tidy.json"), "{\n  \"folder\": \"" + work +
+                                       "\",\n  \"criteria\": {\n    \"SpaceOn\": true,\n"
+                                       "    \"SpaceWith\": \"_\"\n  }\n}\n");
+  EXPECT_NE(result.err.find("InsertAfterNum"), std::string::npos);  // still warned about
+  // The saved job previews as the original did.
+  EXPECT_EQ(RunCli(dir.path(), "preview tidy.json").out,
+            RunCli(dir.path(), "preview job.json").out);
+  EXPECT_EQ(RunCli(dir.path(), "preview job.json --save-job no/such/tidy.json").status, 2);
+}
+
+TEST_F(CliTest, NoProgressIsWrittenWhenStandardErrorIsNoTerminal) {
+  for (int i = 0; i < 300; ++i) dir.file("work/f" + std::to_string(i) + ".txt", "x");
+  const CliResult result = Job("run", RenameJob({{"ExtText", "md"}}), "--journal j.json");
+  ASSERT_EQ(result.status, 0) << result.out;
+  EXPECT_EQ(result.err, "");
 }
 
 TEST_F(CliTest, ABadJobFileIsRefusedNamingTheKey) {
