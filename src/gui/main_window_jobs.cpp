@@ -32,7 +32,7 @@ QWidget* MainWindow::BuildJobFileButtons(QWidget* parent) {
 }
 
 void MainWindow::AskForJobFile(bool save) {
-  if (!jobs::JobFileButtonsEnabled(s_)) return;
+  if (!(save ? jobs::SaveJobEnabled(s_) : jobs::OpenJobEnabled(s_))) return;
   const QString folder = jobFolder_.isEmpty() ? QDir::homePath() : jobFolder_;
   auto* dialog =
       new QFileDialog(this, save ? QStringLiteral("Save Job") : QStringLiteral("Open Job"), folder,
@@ -57,8 +57,8 @@ void MainWindow::AskForJobFile(bool save) {
 }
 
 void MainWindow::RenderJobFileButtons() {
-  const bool enabled = jobs::JobFileButtonsEnabled(s_);
-  for (const char* name : {"ImageOpenJob", "ImageSaveJob"}) Control(name)->setEnabled(enabled);
+  Control("ImageOpenJob")->setEnabled(jobs::OpenJobEnabled(s_));
+  Control("ImageSaveJob")->setEnabled(jobs::SaveJobEnabled(s_));
 }
 
 }  // namespace quillon::gui

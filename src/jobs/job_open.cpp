@@ -57,14 +57,17 @@ bool OutsideSystemFolder(const Session& s, const JobSpec& job, std::string& erro
 
 }  // namespace
 
-bool JobFileButtonsEnabled(const Session& s) {
+bool SaveJobEnabled(const Session& s) {
   const SessionState& st = s.state;
-  return !st.ActionBusy && !st.PanelOpen && !st.ResultShown && !st.EasyProcessOn &&
-         !st.DestChooserOpen;
+  return !st.ActionBusy && !st.PanelOpen && !st.DestChooserOpen;
+}
+
+bool OpenJobEnabled(const Session& s) {
+  return SaveJobEnabled(s) && !s.state.ResultShown && !s.state.EasyProcessOn;
 }
 
 bool OpenJobFile(Session& s, UserInterface& ui, const std::string& path) {
-  if (!JobFileButtonsEnabled(s)) return false;
+  if (!OpenJobEnabled(s)) return false;
   const auto text = ReadWholeFile(path, kMaxJobFileBytes);
   if (!text) {
     ShowProblem(s, ui, "The job file " + path + " can not be read: " + text.error().Describe());
@@ -85,6 +88,7 @@ bool OpenJobFile(Session& s, UserInterface& ui, const std::string& path) {
 }
 
 bool SaveJobFile(Session& s, UserInterface& ui, const std::string& path) {
+  if (!SaveJobEnabled(s)) return false;
   std::string error;
   const auto text = WriteJob(JobFromSession(s), error);
   if (!text) {

@@ -8,9 +8,11 @@
 
 namespace quillon::jobs {
 
-// Whether the window can open or save a job now: no job running, no panel open, no
-// result on show, not in Easy Process.
-bool JobFileButtonsEnabled(const Session& s);
+// Whether the window can save its job now: no job running, no panel or chooser open.
+bool SaveJobEnabled(const Session& s);
+// Whether it can open one, which replaces what is set: as for saving, and no result on
+// show, not in Easy Process.
+bool OpenJobEnabled(const Session& s);
 
 // Reads the job at `path` and sets the window up as it says. A file that cannot be read
 // or does not validate (as quillon-cli would refuse it, naming the key) is shown in a

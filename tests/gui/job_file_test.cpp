@@ -91,6 +91,9 @@ TEST_F(JobFileTest, ASavedJobRunsFromTheCommandLineAsTheWindowRunsIt) {
 
   Click("ImagePreview");
   ASSERT_TRUE(Find("ImageJob")->isEnabled());
+  // A prepared job can be kept, but not replaced by another.
+  EXPECT_TRUE(Find("ImageSaveJob")->isEnabled());
+  EXPECT_FALSE(Find("ImageOpenJob")->isEnabled());
   Click("ImageJob");
   ASSERT_EQ(RunCli("run photos.json --folder copy --journal cli.journal"), 0);
 
