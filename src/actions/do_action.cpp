@@ -87,8 +87,10 @@ bool DoAction(Session& s, UserInterface& ui) {
     st.SelectionMade = false;
     st.JobReady = false;
     s.selection.List1.clear();
-    ReadFileList(s);
-    ui.RefreshFileList();
+    if (ui.ShowsFileList()) {
+      ReadFileList(s);
+      ui.RefreshFileList();
+    }
     // After "Delete" the journal holds no rows; an earlier job can no longer be undone.
     st.UndoAvailable = st.ActionName != "Delete";
     return true;

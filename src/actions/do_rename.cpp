@@ -23,18 +23,25 @@ std::string StoreName(const Session& s, std::size_t i) {
 
 // Journals before renaming, so a failed rename is in the journal too; Undo then finds
 // its new name missing and leaves the file alone. A name that stays as it is needs no
-// rename.
+// rename. A file gone since the preview is skipped: the rename's ENOENT says so, with no
+// look before each rename.
 void DoRename(Session& s, UserInterface& ui) {
-  const std::string& work = s.state.WorkFolder;
-  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoRename", kProgressEvery,
-                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
-                  const std::string* newName = ListedName(s, i);
-                  if (newName == nullptr) return RefuseName("rename", oldName);
-                  if (!PlainName(*newName)) return RefuseName("rename", *newName);
-                  JournalRow(s, oldName, *newName);
-                  if (*newName == oldName) return Status::Ok();
-                  return s.files.Rename(oldPath, work + *newName);
-                });
+  const FolderHandle folder = s.files.OpenFolder(s.state.WorkFolder);
+  WalkStoreRows(
+      s, ui, "Bug-Quillon-ActionDoRename", kProgressEvery,
+      [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+        const std::string* newName = ListedName(s, i);
+        if (newName == nullptr) return RefuseName("rename", oldName);
+        if (!PlainName(*newName)) return RefuseName("rename", *newName);
+        if (*newName == oldName) {
+          if (!EntryExists(s, oldPath)) return Status(OsError{ENOENT, "rename", oldPath});
+          JournalRow(s, oldName, *newName);
+          return Status::Ok();
+        }
+        JournalRow(s, oldName, *newName);
+        return s.files.RenameIn(folder, oldName, *newName);
+      },
+      MissingFiles::CallAnswers);
 }
 
 void DoRenameAndCopy(Session& s, UserInterface& ui) {

@@ -1,5 +1,6 @@
 #include "actions/file_walk.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 
@@ -43,6 +44,14 @@ void JournalRow(Session& s, const std::string& oldName, const std::string& newNa
   j.ComboUndoNewName.push_back(newName);
   j.ComboUndoCopy.emplace_back();
   j.ComboUndoKept.emplace_back();
+}
+
+void DropJournalRowsFrom(Session& s, std::size_t from) {
+  UndoJournal& j = s.actions.journal;
+  j.ComboUndoOldName.resize(std::min(from, j.ComboUndoOldName.size()));
+  j.ComboUndoNewName.resize(std::min(from, j.ComboUndoNewName.size()));
+  j.ComboUndoCopy.resize(std::min(from, j.ComboUndoCopy.size()));
+  j.ComboUndoKept.resize(std::min(from, j.ComboUndoKept.size()));
 }
 
 void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,

@@ -2,6 +2,7 @@
 // The walk every job and undo procedure makes: one row at a time, progress reported
 // through the port, the first failure ending the walk with the procedure's error report.
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -36,6 +37,8 @@ bool EntryExists(Session& s, const std::string& path);
 
 // Appends one row to the journal: the name before and after the job.
 void JournalRow(Session& s, const std::string& oldName, const std::string& newName);
+// Takes back the rows journaled from row `from` on.
+void DropJournalRowsFrom(Session& s, std::size_t from);
 // The same for a copy: the copy as it was made, and the name the file it replaced is kept
 // under ("" for none).
 void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
@@ -62,11 +65,17 @@ class Progress {
   std::size_t every_;
 };
 
+// How a walk learns that a row's file has gone: by looking before each step, or from the
+// step's own call, which fails with ENOENT for a missing file (a rename in place); the
+// step then has journaled nothing, or the row it journaled is taken back.
+enum class MissingFiles { LookFirst, CallAnswers };
+
 // Runs step(i, old, oldPath) for every store row whose file still exists in the working
 // folder; missing files are skipped. The first failing step ends the walk with the
 // error report carrying `tag`. Returns false when it ended so.
 template <typename Step>
-bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t every, Step step) {
+bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t every, Step step,
+                   MissingFiles missing = MissingFiles::LookFirst) {
   const SelectionStore& store = s.selection.store;
   UndoJournal& journal = s.actions.journal;
   JobJournal* writer = s.actions.writer;
@@ -77,9 +86,14 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t e
   for (std::size_t i = 0; i < rows; ++i) {
     const std::string& oldName = store.ComboFile1[i];
     oldPath.assign(s.state.WorkFolder).append(oldName);
-    if (EntryExists(s, oldPath)) {
+    if (missing == MissingFiles::CallAnswers || EntryExists(s, oldPath)) {
       const std::size_t journaled = journal.ComboUndoOldName.size();
       const Status done = step(i, oldName, oldPath);
+      if (!done.ok() && missing == MissingFiles::CallAnswers && done.code() == ENOENT) {
+        DropJournalRowsFrom(s, journaled);
+        progress.Done(i + 1);
+        continue;
+      }
       if (!done.ok()) {
         if (writer != nullptr) (void)writer->Flush(i + 1);
         progress.Finish();

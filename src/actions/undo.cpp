@@ -36,7 +36,7 @@ void RunUndoProcedure(Session& s, UserInterface& ui) {
 // undo would no longer match what the list shows, so it is let go with it.
 void RefreshAfterUndo(Session& s, UserInterface& ui) {
   SessionState& st = s.state;
-  ReadFileList(s);
+  if (ui.ShowsFileList()) ReadFileList(s);
   if (st.SelectionMade) {
     s.selection.store.clear();
     s.selection.List1.clear();

@@ -1,5 +1,6 @@
 // The undo of each action, row by row. Renames and moves back never overwrite, so a file
 // that has taken an old name since the job is never replaced.
+#include <cerrno>
 #include <charconv>
 
 #include "actions/file_walk.h"
@@ -81,15 +82,17 @@ std::optional<std::uint16_t> ParseWord(const std::string& text) {
 
 }  // namespace
 
+// The rename back never replaces: EEXIST says the old name was taken since, ENOENT that
+// the renamed file is gone. Either way the row is skipped, as a look first would decide.
 void UndoRename(Session& s, UserInterface& ui) {
+  const FolderHandle folder = s.files.OpenFolder(WorkPath(s));
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoRename", kProgressEvery,
                   [&](std::size_t, const std::string& oldName, const std::string& newName) {
-                    const std::string oldPath = WorkPath(s) + oldName;
-                    const std::string newPath = WorkPath(s) + newName;
-                    if (EntryExists(s, oldPath) || !EntryExists(s, newPath)) {
+                    const Status renamed = s.files.RenameIn(folder, newName, oldName);
+                    if (!renamed && (renamed.code() == EEXIST || renamed.code() == ENOENT)) {
                       return RowUndone(kRowSkipped);
                     }
-                    return Reversed(s.files.Rename(newPath, oldPath));
+                    return Reversed(renamed);
                   });
 }
 

@@ -30,6 +30,7 @@ class CliUi : public UserInterface {
   MessageReply OpenMessageWindow(const MessageWindowContent& content) override;
   void RefreshFolderList() override {}
   void RefreshFileList() override {}
+  bool ShowsFileList() const override { return false; }
   void ShowProgress(int done, int total) override {
     if (progress != nullptr) progress->Update(done, total);
   }

@@ -232,7 +232,7 @@ int Undo(const Arguments& args) {
 
   CliUi ui(s);
   s.actions.journalPath = journalPath;
-  const UndoJournal journal = file->journal;
+  const UndoJournal& journal = file->journal;
   PointFolderList(s, journal.TextUndoWorkDir);
   NoteWorkFolder(s);
   s.actions.journal = journal;
@@ -244,18 +244,22 @@ int Undo(const Arguments& args) {
 
   // Rows are reversed where the old name is back and the new one gone (or, for kinds
   // that keep names, where the destination copy is gone); the others were skipped.
+  // The rows are listed only in the JSON; the plain output counts them.
   nlohmann::json undone = nlohmann::json::array();
   nlohmann::json skipped = nlohmann::json::array();
-  for (std::size_t i = 0; i < journal.ComboUndoOldName.size(); ++i) {
-    const std::string& oldName = journal.ComboUndoOldName[i];
-    const std::string& newName = journal.ComboUndoNewName[i];
-    bool reversed = s.actions.undoneRows.size() > i && s.actions.undoneRows[i];
-    nlohmann::json row = {{"old", NameJson(oldName)}, {"new", NameJson(newName)}};
-    (reversed ? undone : skipped).push_back(row);
+  std::size_t undoneCount = 0;
+  const std::size_t rows = journal.ComboUndoOldName.size();
+  for (std::size_t i = 0; i < rows; ++i) {
+    const bool reversed = s.actions.undoneRows.size() > i && s.actions.undoneRows[i];
+    if (reversed) ++undoneCount;
+    if (!out.json()) continue;
+    nlohmann::json row = {{"old", NameJson(journal.ComboUndoOldName[i])},
+                          {"new", NameJson(journal.ComboUndoNewName[i])}};
+    (reversed ? undone : skipped).push_back(std::move(row));
   }
-  out.object()["undone"] = undone;
-  out.object()["skipped"] = skipped;
-  out.Line(std::to_string(undone.size()) + " undone, " + std::to_string(skipped.size()) +
+  out.object()["undone"] = std::move(undone);
+  out.object()["skipped"] = std::move(skipped);
+  out.Line(std::to_string(undoneCount) + " undone, " + std::to_string(rows - undoneCount) +
            " skipped.");
 
   nlohmann::json kept = nlohmann::json::array();

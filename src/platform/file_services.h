@@ -45,9 +45,41 @@ struct Drive {
   std::string type;        // "ext4"
 };
 
+// A folder opened once for the many calls a job makes inside it. Without an open
+// descriptor (fd() < 0) the calls inside it go by path.
+class FolderHandle {
+ public:
+  FolderHandle(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+  ~FolderHandle();
+  FolderHandle(FolderHandle&& other) noexcept : path_(std::move(other.path_)), fd_(other.fd_) {
+    other.fd_ = -1;
+  }
+  FolderHandle(const FolderHandle&) = delete;
+  FolderHandle& operator=(const FolderHandle&) = delete;
+  FolderHandle& operator=(FolderHandle&&) = delete;
+
+  // The folder with its trailing separator, as it was opened.
+  const std::string& path() const { return path_; }
+  int fd() const { return fd_; }
+
+ private:
+  std::string path_;
+  int fd_;
+};
+
 class FileServices {
  public:
   virtual ~FileServices() = default;
+
+  // Opens `folder` (with its trailing separator) for the calls below. A folder that
+  // cannot be opened still gives a handle; its calls then go by path.
+  virtual FolderHandle OpenFolder(const std::string& folder) { return FolderHandle(folder, -1); }
+  // Rename inside one folder, `from` and `to` being names in it; as Rename, it never
+  // replaces. By default it is Rename on the two paths.
+  virtual Status RenameIn(const FolderHandle& folder, const std::string& from,
+                          const std::string& to) {
+    return Rename(folder.path() + from, folder.path() + to);
+  }
 
   // stat follows links: a regular file / a directory.
   virtual bool FileExists(const std::string& path) = 0;

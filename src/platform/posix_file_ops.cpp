@@ -134,6 +134,34 @@ Status PosixFileServices::Rename(const std::string& from, const std::string& to)
   return RenameNoReplace(from, to, kOpRename);
 }
 
+FolderHandle::~FolderHandle() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+FolderHandle PosixFileServices::OpenFolder(const std::string& folder) {
+  const int fd = HasNoNul(folder) ? ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC) : -1;
+  return FolderHandle(folder, fd);
+}
+
+// renameat2 relative to the folder opened once: no path to build or resolve per file.
+// Where the flag is refused, or a name is not plain, the path form decides.
+Status PosixFileServices::RenameIn(const FolderHandle& folder, const std::string& from,
+                                   const std::string& to) {
+  const auto plain = [](const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
+  };
+  if (folder.fd() < 0 || !plain(from) || !plain(to)) {
+    return Rename(folder.path() + from, folder.path() + to);
+  }
+  if (::renameat2(folder.fd(), from.c_str(), folder.fd(), to.c_str(), RENAME_NOREPLACE) == 0) {
+    return Status::Ok();
+  }
+  const int code = errno;
+  if (code == EINVAL || code == ENOSYS) return Rename(folder.path() + from, folder.path() + to);
+  return OsError{code, kOpRename, PairPath(folder.path() + from, folder.path() + to)};
+}
+
 Status PosixFileServices::MoveFile(const std::string& from, const std::string& to) {
   if (!HasUsableName(from) || !HasUsableName(to)) {
     return OsError{EINVAL, kOpMove, PairPath(from, to)};

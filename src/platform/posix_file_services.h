@@ -18,6 +18,9 @@ class PosixFileServices : public FileServices {
   bool FolderExists(const std::string& path) override;
 
   Status Rename(const std::string& from, const std::string& to) override;
+  FolderHandle OpenFolder(const std::string& folder) override;
+  Status RenameIn(const FolderHandle& folder, const std::string& from,
+                  const std::string& to) override;
   Status MoveFile(const std::string& from, const std::string& to) override;
   Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) override;
   Status DeleteFile(const std::string& path) override;

@@ -40,6 +40,9 @@ class UserInterface {
   virtual void ShowProgress(int /*done*/, int /*total*/) {}
   // The criteria editor frmRen is shown (modeless) or hidden. Nothing by default.
   virtual void ShowCriteriaEditor(bool /*shown*/) {}
+  // Whether the front end shows the working folder's file list. One without it (the
+  // command line) spares reading the folder again after a job or an undo.
+  virtual bool ShowsFileList() const { return true; }
 };
 
 }  // namespace quillon

@@ -27,6 +27,11 @@ class KillingFileServices : public PosixFileServices {
     Tick();
     return PosixFileServices::Rename(from, to);
   }
+  Status RenameIn(const FolderHandle& folder, const std::string& from,
+                  const std::string& to) override {
+    Tick();
+    return PosixFileServices::RenameIn(folder, from, to);
+  }
   Status CopyFile(const std::string& from, const std::string& to, Overwrite o) override {
     Tick();
     return PosixFileServices::CopyFile(from, to, o);
@@ -253,9 +258,9 @@ TEST_F(JournalJobTest, ANameTooLongForTheFileSystemIsMarkedAtPreview) {
   PreviewClick(s, ui);
   EXPECT_FALSE(s.state.JobReady);
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_NE(ui.messages[0].text.find(
-                "Number of new name longer than the file system allows is : 1"),
-            std::string::npos);
+  EXPECT_NE(
+      ui.messages[0].text.find("Number of new name longer than the file system allows is : 1"),
+      std::string::npos);
   EXPECT_EQ(work.names(), (Names{"a.txt"}));
 }
 

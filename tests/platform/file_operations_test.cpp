@@ -53,6 +53,12 @@ TEST(FileOperations, NothingReplacesWhatAlreadyHasTheNewName) {
   using Call = std::function<Status(FileServices&, const std::string&, const std::string&)>;
   const std::pair<const char*, Call> operations[] = {
       {"rename", [](FileServices& fs, auto& a, auto& b) { return fs.Rename(a, b); }},
+      {"rename_in_folder",
+       [](FileServices& fs, auto& a, auto& b) {
+         const FolderHandle folder = fs.OpenFolder(a.substr(0, a.rfind('/') + 1));
+         EXPECT_GE(folder.fd(), 0);
+         return fs.RenameIn(folder, a.substr(a.rfind('/') + 1), b.substr(b.rfind('/') + 1));
+       }},
       {"move", [](FileServices& fs, auto& a, auto& b) { return fs.MoveFile(a, b); }},
       {"copy", [](FileServices& fs, auto& a, auto& b) { return fs.CopyFile(a, b, Overwrite::No); }},
       {"link_fallback",
@@ -111,6 +117,14 @@ TEST(FileOperations, UnusableNamesAreRefusedBeforeTouchingTheDisk) {
   EXPECT_EQ(missing.code(), ENOENT);
   EXPECT_EQ(missing.error().operation, "rename");
   EXPECT_EQ(missing.error().path, dir / "gone" + " -> " + dir / "b");
+  // Inside an opened folder the answers and the paths they name are the same.
+  const FolderHandle folder = fs.OpenFolder(dir.path() + "/");
+  const Status missingIn = fs.RenameIn(folder, "gone", "b");
+  EXPECT_EQ(missingIn.code(), ENOENT);
+  EXPECT_EQ(missingIn.error().path, dir / "gone" + " -> " + dir / "b");
+  EXPECT_EQ(fs.RenameIn(folder, "sub", "..").code(), EINVAL);
+  ASSERT_TRUE(fs.RenameIn(folder, "sub", "sub2").ok());
+  EXPECT_EQ(dir.names(), (Names{"sub2"}));
 }
 
 TEST(CopyFile, WithOverwriteReplacesTheWholeFileKeepingModeAndTime) {

@@ -106,6 +106,15 @@ Status FailingFileServices::Rename(const std::string& from, const std::string& t
   return finish(real_.Rename(from, to));
 }
 
+Status FailingFileServices::RenameIn(const FolderHandle& folder, const std::string& from,
+                                     const std::string& to) {
+  const std::string fromPath = folder.path() + from;
+  const std::string toPath = folder.path() + to;
+  if (int err = intercept(Op::Rename, fromPath, toPath))
+    return OsError{err, OpName(Op::Rename), fromPath + " -> " + toPath};
+  return finish(real_.RenameIn(folder, from, to));
+}
+
 Status FailingFileServices::MoveFile(const std::string& from, const std::string& to) {
   if (int err = intercept(Op::MoveFile, from, to))
     return OsError{err, OpName(Op::MoveFile), from + " -> " + to};

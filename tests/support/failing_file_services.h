@@ -60,6 +60,10 @@ class FailingFileServices : public FileServices {
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
   Status Rename(const std::string& from, const std::string& to) override;
+  // The real services' handle; a rename in it is intercepted as Op::Rename of the paths.
+  FolderHandle OpenFolder(const std::string& folder) override { return real_.OpenFolder(folder); }
+  Status RenameIn(const FolderHandle& folder, const std::string& from,
+                  const std::string& to) override;
   Status MoveFile(const std::string& from, const std::string& to) override;
   Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) override;
   Status DeleteFile(const std::string& path) override;
