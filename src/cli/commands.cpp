@@ -42,22 +42,25 @@ std::string JournalPath(const Arguments& args, Session& s, bool create) {
 // The rows of the store as the engine and the checks left them, in the form asked for.
 void ListRows(Output& out, const Session& s, const SelectionStore& store) {
   const bool keepsNames = !ActionRenames(s.state.ActionIndex);
-  nlohmann::json* rows = out.json() ? &(out.object()["rows"] = nlohmann::json::array()) : nullptr;
+  RowsText rows;
   std::string renamed;
   for (std::size_t i = 0; i < store.size(); ++i) {
     const std::string& old = store.ComboFile1[i];
     renamed = keepsNames ? old : store.ComboName[i] + store.ComboDot[i] + store.ComboExt[i];
     const std::string& status =
         i < store.ComboClearString.size() ? store.ComboClearString[i] : "OK";
-    if (rows == nullptr) {
+    if (!out.json()) {
       out.Line(old + " -> " + renamed + (status == "OK" ? "" : "  " + status));
       continue;
     }
-    rows->push_back({{"index", std::stol(store.ComboIndex[i])},
-                     {"old", NameJson(old)},
-                     {"new", NameJson(renamed)},
-                     {"status", status}});
+    rows.Begin();
+    rows.Number("index", std::stol(store.ComboIndex[i]));
+    rows.String("new", renamed);
+    rows.String("old", old);
+    rows.String("status", status);
+    rows.End();
   }
+  if (out.json()) out.Raw("rows", rows.Take());
 }
 
 void ListCounters(Output& out, const std::vector<std::pair<std::string, int>>& counters) {
@@ -191,22 +194,29 @@ int PreviewOrRun(const Arguments& args) {
   progress.Finish();
 
   // What was done: the journal's rows done, or for "Delete" the files that are gone.
-  nlohmann::json& done = out.object()["done"] = nlohmann::json::array();
+  RowsText done;
   std::size_t doneCount = 0;
   const UndoJournal& journal = s.actions.journal;
   if (journal.TextUndoAction == "Delete") {
     for (const std::string& name : selected) {
       if (s.files.FileExists(journal.TextUndoWorkPath + name)) continue;
       ++doneCount;
-      if (out.json()) done.push_back({{"old", NameJson(name)}, {"new", nullptr}});
+      if (!out.json()) continue;
+      done.Begin();
+      done.Null("new");
+      done.String("old", name);
+      done.End();
     }
   } else {
     doneCount = std::min(s.actions.doneCount, journal.ComboUndoOldName.size());
     for (std::size_t i = 0; out.json() && i < doneCount; ++i) {
-      done.push_back({{"old", NameJson(journal.ComboUndoOldName[i])},
-                      {"new", NameJson(journal.ComboUndoNewName[i])}});
+      done.Begin();
+      done.String("new", journal.ComboUndoNewName[i]);
+      done.String("old", journal.ComboUndoOldName[i]);
+      done.End();
     }
   }
+  out.Raw("done", done.Take());
   out.Line(std::to_string(doneCount) + " file" + (doneCount == 1 ? "" : "s") + " done.");
   const bool journaled = s.files.FileExists(journalPath) && journal.TextUndoAction != "";
   out.object()["journal"] = journaled ? nlohmann::json(journalPath) : nlohmann::json(nullptr);
@@ -245,20 +255,22 @@ int Undo(const Arguments& args) {
   // Rows are reversed where the old name is back and the new one gone (or, for kinds
   // that keep names, where the destination copy is gone); the others were skipped.
   // The rows are listed only in the JSON; the plain output counts them.
-  nlohmann::json undone = nlohmann::json::array();
-  nlohmann::json skipped = nlohmann::json::array();
+  RowsText undone;
+  RowsText skipped;
   std::size_t undoneCount = 0;
   const std::size_t rows = journal.ComboUndoOldName.size();
   for (std::size_t i = 0; i < rows; ++i) {
     const bool reversed = s.actions.undoneRows.size() > i && s.actions.undoneRows[i];
     if (reversed) ++undoneCount;
     if (!out.json()) continue;
-    nlohmann::json row = {{"old", NameJson(journal.ComboUndoOldName[i])},
-                          {"new", NameJson(journal.ComboUndoNewName[i])}};
-    (reversed ? undone : skipped).push_back(std::move(row));
+    RowsText& list = reversed ? undone : skipped;
+    list.Begin();
+    list.String("new", journal.ComboUndoNewName[i]);
+    list.String("old", journal.ComboUndoOldName[i]);
+    list.End();
   }
-  out.object()["undone"] = std::move(undone);
-  out.object()["skipped"] = std::move(skipped);
+  out.Raw("undone", undone.Take());
+  out.Raw("skipped", skipped.Take());
   out.Line(std::to_string(undoneCount) + " undone, " + std::to_string(rows - undoneCount) +
            " skipped.");
 

@@ -1,5 +1,6 @@
 #include "cli/output.h"
 
+#include <cstdio>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -17,9 +18,109 @@ nlohmann::json NameJson(const std::string& name) {
   return EncodeUtf8(text);
 }
 
+namespace {
+
+// A placeholder for a raw member, as the dump writes it.
+std::string Placeholder(const std::string& key) {
+  return "\x01raw:" + key;
+}
+
+void AppendJsonString(std::string& out, const std::string& name) {
+  const std::string repaired =
+      IsValidUtf8(name) ? std::string() : NameJson(name).get<std::string>();
+  const std::string& text = repaired.empty() ? name : repaired;
+  out.push_back('"');
+  for (const char c : text) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          out += escaped;
+        } else {
+          out.push_back(c);
+        }
+    }
+  }
+  out.push_back('"');
+}
+
+}  // namespace
+
+// Rows are members of the top object: items at four spaces, their fields at six.
+void RowsText::Begin() {
+  text_ += rows_ == 0 ? "[\n    {" : ",\n    {";
+  ++rows_;
+  firstField_ = true;
+}
+void RowsText::Key(const char* key) {
+  text_ += firstField_ ? "\n      \"" : ",\n      \"";
+  firstField_ = false;
+  text_ += key;
+  text_ += "\": ";
+}
+void RowsText::String(const char* key, const std::string& name) {
+  Key(key);
+  AppendJsonString(text_, name);
+}
+void RowsText::Number(const char* key, long number) {
+  Key(key);
+  text_ += std::to_string(number);
+}
+void RowsText::Null(const char* key) {
+  Key(key);
+  text_ += "null";
+}
+void RowsText::End() {
+  text_ += "\n    }";
+}
+std::string RowsText::Take() {
+  std::string text = rows_ == 0 ? std::string("[]") : std::move(text_) + "\n  ]";
+  text_.clear();
+  rows_ = 0;
+  return text;
+}
+
+void Output::Raw(const std::string& key, std::string text) {
+  object_[key] = Placeholder(key);
+  raw_.emplace_back(key, std::move(text));
+}
+
 int Output::Finish(int status) {
   if (json_) {
-    std::cout << object_.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    std::string text = object_.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+    for (const auto& [key, raw] : raw_) {
+      // The member as the dump wrote it; a quote inside a string is escaped, so only the
+      // member itself matches.
+      const std::string dumped =
+          nlohmann::json(key).dump() + ": " + nlohmann::json(Placeholder(key)).dump();
+      const std::size_t at = text.find(dumped);
+      if (at != std::string::npos) {
+        text.replace(at, dumped.size(), nlohmann::json(key).dump() + ": " + raw);
+      }
+    }
+    std::cout << text << "\n";
   } else {
     std::cout << lines_;
   }

@@ -2,8 +2,29 @@
 // What a command prints: plain lines, or one JSON object with --json.
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quillon::cli {
+
+// An array of flat objects written straight as JSON text, laid out as the rest of the
+// output: a job's rows need no JSON tree.
+class RowsText {
+ public:
+  void Begin();
+  void String(const char* key, const std::string& name);  // a name, shown as NameJson does
+  void Number(const char* key, long number);
+  void Null(const char* key);
+  void End();
+  // The array, for a member of the top object.
+  std::string Take();
+
+ private:
+  void Key(const char* key);
+  std::string text_;
+  std::size_t rows_ = 0;
+  bool firstField_ = true;
+};
 
 class Output {
  public:
@@ -11,6 +32,8 @@ class Output {
   // Whether the JSON object is printed (else the plain lines are).
   bool json() const { return json_; }
   nlohmann::json& object() { return object_; }
+  // A member of the JSON object given as ready text.
+  void Raw(const std::string& key, std::string text);
   // A line of the plain output.
   void Line(const std::string& text) { lines_ += text + "\n"; }
   // Prints everything collected; returns the exit status handed in.
@@ -23,6 +46,7 @@ class Output {
  private:
   bool json_;
   nlohmann::json object_ = nlohmann::json::object();
+  std::vector<std::pair<std::string, std::string>> raw_;
   std::string lines_;
 };
 

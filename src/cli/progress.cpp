@@ -6,9 +6,13 @@ namespace quillon::cli {
 namespace {
 
 std::string Grouped(std::uint64_t number) {
-  std::string digits = std::to_string(number);
-  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, ",");
-  return digits;
+  const std::string digits = std::to_string(number);
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped.push_back(',');
+    grouped.push_back(digits[i]);
+  }
+  return grouped;
 }
 
 std::string Bytes(std::uint64_t bytes) {

@@ -436,5 +436,32 @@ TEST_F(CliTest, CopyAndMoveToADestination) {
   EXPECT_EQ(Job("run", overwrite).status, 0);
 }
 
+// The JSON rows are written as text: every name a file system allows comes out as a
+// string that reads back as the name (bytes that are not UTF-8 as U+FFFD).
+TEST_F(CliTest, JsonRowsCarryEveryKindOfName) {
+  const std::pair<std::string, std::string> names[] = {
+      {"quote\".txt", "quote\".txt"},         {"back\\slash.txt", "back\\slash.txt"},
+      {"new\nline.txt", "new\nline.txt"},     {"tab\t\x01.txt", "tab\t\x01.txt"},
+      {"caf\xc3\xa9.txt", "caf\xc3\xa9.txt"}, {"bad\xff.txt", "bad\xef\xbf\xbd.txt"},
+  };
+  for (const auto& [name, shown] : names) dir.file("work/" + name, "x");
+  const CliResult preview = Job("preview", RenameJob({{"ExtText", "md"}}));
+  ASSERT_EQ(preview.status, 0) << preview.out;
+  const json out = preview.parsed();
+  ASSERT_FALSE(out.is_discarded()) << preview.out;
+  std::vector<std::string> shownOld;
+  for (const json& row : out["rows"]) shownOld.push_back(row["old"]);
+  for (const auto& [name, shown] : names) {
+    EXPECT_NE(std::find(shownOld.begin(), shownOld.end(), shown), shownOld.end()) << shown;
+  }
+  const CliResult run = Job("run", RenameJob({{"ExtText", "md"}}), "--journal j.json");
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(run.parsed()["done"].size(), std::size(names));
+  const CliResult undo = RunCli(dir.path(), "undo --journal j.json --json");
+  ASSERT_EQ(undo.status, 0) << undo.out;
+  EXPECT_EQ(undo.parsed()["undone"].size(), std::size(names));
+  EXPECT_EQ(undo.parsed()["skipped"], json::array());
+}
+
 }  // namespace
 }  // namespace quillon
