@@ -89,19 +89,18 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t e
     if (missing == MissingFiles::CallAnswers || EntryExists(s, oldPath)) {
       const std::size_t journaled = journal.ComboUndoOldName.size();
       const Status done = step(i, oldName, oldPath);
-      if (!done.ok() && missing == MissingFiles::CallAnswers && done.code() == ENOENT) {
+      const bool vanished =
+          !done.ok() && missing == MissingFiles::CallAnswers && done.code() == ENOENT;
+      if (vanished) {
         DropJournalRowsFrom(s, journaled);
-        progress.Done(i + 1);
-        continue;
-      }
-      if (!done.ok()) {
+      } else if (!done.ok()) {
         if (writer != nullptr) (void)writer->Flush(i + 1);
         progress.Finish();
         ReportFailure(s, ui, tag, done.error());
         return false;
       }
-      ++s.actions.doneCount;
-      if (writer != nullptr) {
+      if (!vanished) ++s.actions.doneCount;
+      if (writer != nullptr && !vanished) {
         const bool copied = journal.ComboUndoOldName.size() > journaled &&
                             journal.ComboUndoCopy.size() == journal.ComboUndoOldName.size();
         writer->RowDone(i, copied ? journal.ComboUndoCopy.back() : std::nullopt);

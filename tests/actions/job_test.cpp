@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "actions/action_fixture.h"
+#include "actions/job_journal.h"
 #include "flow/job_bar.h"
 #include "support/disk_probe.h"
 
@@ -304,6 +305,27 @@ TEST_F(JobTest, FileVanishingBetweenPreviewAndJobIsSkipped) {
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(work.names(), Names{"y.txt"});
   EXPECT_EQ(journal().ComboUndoOldName, Names{"b.txt"});
+}
+
+// With the journal on disk: the vanished file is not counted as done, and the undo
+// read back from the disk restores the rest.
+TEST_F(JobTest, AVanishedFileIsNeitherDoneNorUndoneWithAJournalOnDisk) {
+  work.file("a.txt");
+  work.file("b.txt");
+  work.file("c.txt");
+  SetAction("Rename");
+  s.actions.journalPath = work.path() + ".journal";
+  PrepareJob({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}, {"c.txt", "z.txt"}});
+  ::unlink((work / "b.txt").c_str());
+  JobClick(s, ui);
+  EXPECT_EQ(s.actions.doneCount, 2u);
+  EXPECT_EQ(work.names(), (Names{"x.txt", "z.txt"}));
+  auto onDisk = ReadJournal(s.actions.journalPath);
+  ASSERT_TRUE(onDisk.ok());
+  s.actions.journal = onDisk->journal;
+  UndoClick(s, ui);
+  EXPECT_EQ(work.names(), (Names{"a.txt", "c.txt"}));
+  ::unlink(s.actions.journalPath.c_str());
 }
 
 TEST_F(JobTest, UndoInReviewModeKeepsTheJournalUsableAndASecondUndoDoesNothing) {
