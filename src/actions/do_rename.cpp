@@ -62,30 +62,31 @@ void DoRenameAndCopy(Session& s, UserInterface& ui) {
                   }
                   std::string kept;
                   const std::string copy = dest + *newName;
-                  if (Status copied = CopyKeepingReplaced(s, i, newPath, copy, kept); !copied) {
-                    return copied;
-                  }
-                  if (const auto id = s.files.Identify(copy); id.ok()) j.ComboUndoCopy.back() = *id;
+                  const auto copied = CopyKeepingReplaced(s, i, newPath, copy, kept);
+                  if (!copied) return copied.status();
+                  j.ComboUndoCopy.back() = *copied;
                   j.ComboUndoKept.back() = kept;
                   return Status::Ok();
                 });
 }
 
-// The source keeps its name; the copy takes the new one.
+// The source keeps its name; the copy takes the new one. A source gone since the preview
+// is skipped on the copy's ENOENT.
 void DoCopyAndRename(Session& s, UserInterface& ui) {
   const std::string& dest = s.state.ActionDestFolder;
-  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoCpyRename", kProgressEveryCopy,
-                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
-                  const std::string newName = StoreName(s, i);
-                  if (!PlainName(newName)) return RefuseName("copy", newName);
-                  std::string kept;
-                  const std::string copy = dest + newName;
-                  if (Status copied = CopyKeepingReplaced(s, i, oldPath, copy, kept); !copied) {
-                    return copied;
-                  }
-                  JournalCopyRow(s, oldName, newName, copy, kept);
-                  return Status::Ok();
-                });
+  WalkStoreRows(
+      s, ui, "Bug-Quillon-ActionDoCpyRename", kProgressEveryCopy,
+      [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+        const std::string newName = StoreName(s, i);
+        if (!PlainName(newName)) return RefuseName("copy", newName);
+        std::string kept;
+        const std::string copy = dest + newName;
+        const auto copied = CopyKeepingReplaced(s, i, oldPath, copy, kept);
+        if (!copied) return copied.status();
+        JournalCopyRow(s, oldName, newName, *copied, kept);
+        return Status::Ok();
+      },
+      MissingFiles::CallAnswers);
 }
 
 // The rename operation: both folders must be on one file system.

@@ -15,18 +15,20 @@ std::optional<std::uint16_t> AttributeValue(std::int16_t attributeIndex) {
   return kValues[static_cast<std::size_t>(attributeIndex)];
 }
 
+// A file gone since the preview is skipped: opening it for the copy says so.
 void DoCopy(Session& s, UserInterface& ui) {
   const std::string& dest = s.state.ActionDestFolder;
-  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoCopy", kProgressEveryCopy,
-                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
-                  std::string kept;
-                  const std::string copy = dest + oldName;
-                  if (Status copied = CopyKeepingReplaced(s, i, oldPath, copy, kept); !copied) {
-                    return copied;
-                  }
-                  JournalCopyRow(s, oldName, oldName, copy, kept);
-                  return Status::Ok();
-                });
+  WalkStoreRows(
+      s, ui, "Bug-Quillon-ActionDoCopy", kProgressEveryCopy,
+      [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+        std::string kept;
+        const std::string copy = dest + oldName;
+        const auto copied = CopyKeepingReplaced(s, i, oldPath, copy, kept);
+        if (!copied) return copied.status();
+        JournalCopyRow(s, oldName, oldName, *copied, kept);
+        return Status::Ok();
+      },
+      MissingFiles::CallAnswers);
 }
 
 // MoveFile never overwrites and works across file systems.

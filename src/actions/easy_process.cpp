@@ -112,10 +112,10 @@ Status Operate(Session& s, const std::string& old, const std::string& name) {
   if (action == "Rename") return s.files.Rename(oldPath, newWork);
   if (action == "Rename And Copy") {
     if (const Status renamed = s.files.Rename(oldPath, newWork); !renamed) return renamed;
-    return s.files.CopyFile(newWork, newDest, Overwrite::No);
+    return s.files.CopyFile(newWork, newDest, Overwrite::No).status();
   }
   if (action == "Copy And Rename" || action == "Copy") {
-    return s.files.CopyFile(oldPath, newDest, Overwrite::No);
+    return s.files.CopyFile(oldPath, newDest, Overwrite::No).status();
   }
   // Moves go through MoveFile, so that a destination on another file system works too.
   if (action == "Move And Rename" || action == "Move") return s.files.MoveFile(oldPath, newDest);

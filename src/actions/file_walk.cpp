@@ -55,16 +55,15 @@ void DropJournalRowsFrom(Session& s, std::size_t from) {
 }
 
 void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
-                    const std::string& copyPath, const std::string& kept) {
+                    const FileIdentity& copy, const std::string& kept) {
   JournalRow(s, oldName, newName);
   UndoJournal& j = s.actions.journal;
-  if (const Result<FileIdentity> id = s.files.Identify(copyPath); id.ok())
-    j.ComboUndoCopy.back() = *id;
+  j.ComboUndoCopy.back() = copy;
   j.ComboUndoKept.back() = kept;
 }
 
-Status CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
-                           const std::string& to, std::string& kept) {
+Result<FileIdentity> CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
+                                         const std::string& to, std::string& kept) {
   kept.clear();
   const IntentRow* intent = IntentOf(s, i);
   const bool overwrite = s.state.OverwriteConfirmed;
@@ -77,14 +76,14 @@ Status CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
   const std::string folder = to.substr(0, to.rfind('/') + 1);
   const std::string aside = folder + intent->kept;
   const Status moved = s.files.Rename(to, aside);
-  if (!moved && moved.code() != ENOENT) return moved;
-  const Status copied = s.files.CopyFile(from, to, Overwrite::No);
+  if (!moved && moved.code() != ENOENT) return moved.error();
+  Result<FileIdentity> copied = s.files.CopyFile(from, to, Overwrite::No);
   if (!copied) {
     if (moved) (void)s.files.Rename(aside, to);
     return copied;
   }
   if (moved) kept = intent->kept;
-  return Status::Ok();
+  return copied;
 }
 
 const IntentRow* IntentOf(const Session& s, std::size_t i) {

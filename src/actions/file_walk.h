@@ -42,12 +42,13 @@ void DropJournalRowsFrom(Session& s, std::size_t from);
 // The same for a copy: the copy as it was made, and the name the file it replaced is kept
 // under ("" for none).
 void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
-                    const std::string& copyPath, const std::string& kept);
+                    const FileIdentity& copy, const std::string& kept);
 // Copies `from` to `to` for store row i without ever destroying a file: a file already at
 // `to` (when overwriting is confirmed) is first renamed aside under the row's kept name,
-// and put back when the copy fails. `kept` receives the name used ("" when none).
-Status CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
-                           const std::string& to, std::string& kept);
+// and put back when the copy fails. `kept` receives the name used ("" when none). Returns
+// the copy as made.
+Result<FileIdentity> CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
+                                         const std::string& to, std::string& kept);
 // The intent of store row i, or nullptr outside a job.
 const IntentRow* IntentOf(const Session& s, std::size_t i);
 
@@ -66,8 +67,8 @@ class Progress {
 };
 
 // How a walk learns that a row's file has gone: by looking before each step, or from the
-// step's own call, which fails with ENOENT for a missing file (a rename in place); the
-// step then has journaled nothing, or the row it journaled is taken back.
+// step's own call, which fails with ENOENT for a missing file (a rename in place, a copy);
+// the walk then looks once to be sure, and the row the step journaled is taken back.
 enum class MissingFiles { LookFirst, CallAnswers };
 
 // Runs step(i, old, oldPath) for every store row whose file still exists in the working
@@ -89,8 +90,10 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t e
     if (missing == MissingFiles::CallAnswers || EntryExists(s, oldPath)) {
       const std::size_t journaled = journal.ComboUndoOldName.size();
       const Status done = step(i, oldName, oldPath);
-      const bool vanished =
-          !done.ok() && missing == MissingFiles::CallAnswers && done.code() == ENOENT;
+      // ENOENT may also name another path of the step (a destination folder gone): only
+      // a source that is really gone is skipped.
+      const bool vanished = !done.ok() && missing == MissingFiles::CallAnswers &&
+                            done.code() == ENOENT && !EntryExists(s, oldPath);
       if (vanished) {
         DropJournalRowsFrom(s, journaled);
       } else if (!done.ok()) {

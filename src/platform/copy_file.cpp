@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 #include "platform/posix_file_services.h"
@@ -55,12 +56,21 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 
 // Copies the rest of in to out; false with errno set on failure. copy_file_range lets
 // the file system share or copy blocks itself; read/write covers what it refuses.
-bool CopyData(int in, int out) {
+bool CopyData(int in, int out, off_t expected) {
   constexpr std::size_t kChunk = std::size_t{1} << 30;
+  off_t copied = 0;
   for (;;) {
     const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, kChunk, 0);
-    if (n > 0) continue;
-    if (n == 0) break;  // end of file, or a file system that reports no data: read on
+    if (n > 0) {
+      copied += n;
+      continue;
+    }
+    if (n == 0) {
+      // End of file; but a file that gave nothing, or less than its size says, may be
+      // one whose file system reports no data to this call (/proc on older kernels).
+      if (copied > 0 && copied >= expected) return true;
+      break;
+    }
     if (errno == EINTR) continue;
     if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ||
         errno == EBADF || errno == EPERM) {
@@ -117,12 +127,31 @@ Result<Source> OpenSource(const std::string& from, const std::string& where,
 
 // The data, permissions, times, owner and user.DOSATTRIB of the source into out.
 bool Fill(const Source& source, int out, KeepOwner keepOwner) {
-  if (!CopyData(source.fd, out)) return false;
+  if (!CopyData(source.fd, out, source.st.st_size)) return false;
   CopyDosAttrib(source.fd, out);
   // Ownership only where it can be given (root); a copy by a user is the user's.
   if (keepOwner == KeepOwner::Yes) (void)!::fchown(out, source.st.st_uid, source.st.st_gid);
   const timespec times[2] = {source.st.st_atim, source.st.st_mtim};
   return ::fchmod(out, source.st.st_mode & 07777) == 0 && ::futimens(out, times) == 0;
+}
+
+// Gives the unnamed file fd the name `name`; false with errno set. The descriptor itself
+// is linked where the kernel lets its opener do so (Linux 6.10 on), which spares the
+// lookup through /proc; older kernels refuse with ENOENT and get the /proc path.
+bool LinkUnnamed(int fd, const std::string& name) {
+  const auto throughProc = [&] {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+  };
+  static bool emptyPathWorks = true;
+  if (!emptyPathWorks) return throughProc();
+  if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) return true;
+  if (errno != ENOENT && errno != EPERM && errno != EINVAL) return false;
+  // ENOENT may also be a folder gone from the way; only a /proc link that works shows
+  // that the kernel refuses the descriptor form.
+  if (!throughProc()) return false;
+  emptyPathWorks = false;
+  return true;
 }
 
 // A fresh hidden name beside `to` that no file has.
@@ -135,10 +164,14 @@ std::string HiddenName(const std::string& to) {
   return (folder == "/" ? "" : folder) + tail;
 }
 
-}  // namespace
+// A copy in a named temporary file beside the target, and the copy as made.
+struct MadeCopy {
+  std::string path;
+  FileIdentity made;
+};
 
-Result<std::string> CopyToTemporary(const std::string& from, const std::string& to,
-                                    const char* operation, KeepOwner keepOwner) {
+Result<MadeCopy> CopyToTemporary(const std::string& from, const std::string& to,
+                                 const char* operation, KeepOwner keepOwner) {
   const std::string where = PairPath(from, to);
   auto source = OpenSource(from, where, operation);
   if (!source.ok()) return source.status().error();
@@ -148,18 +181,22 @@ Result<std::string> CopyToTemporary(const std::string& from, const std::string& 
   std::string temporary = (folder == "/" ? "" : folder) + "/.quillon-XXXXXX";
   Fd out(::mkostemp(temporary.data(), O_CLOEXEC));
   if (out.get() < 0) return LastError(operation, where);
-  bool done = Fill(*source, out.get(), keepOwner);
+  struct stat made {};
+  bool done = Fill(*source, out.get(), keepOwner) && ::fstat(out.get(), &made) == 0;
   if (done) done = out.close() == 0;
   if (!done) {
     const OsError error = LastError(operation, where);
     ::unlink(temporary.c_str());
     return error;
   }
-  return temporary;
+  return MadeCopy{temporary, IdentityOf(made)};
 }
 
-Status CopyIntoPlace(const std::string& from, const std::string& to, const char* operation,
-                     KeepOwner keepOwner, Overwrite overwrite) {
+}  // namespace
+
+Result<FileIdentity> CopyIntoPlace(const std::string& from, const std::string& to,
+                                   const char* operation, KeepOwner keepOwner,
+                                   Overwrite overwrite) {
   const std::string where = PairPath(from, to);
   // An unnamed file in the target's folder: a copy cut short by a kill leaves nothing.
   Fd out(::open(FolderOf(to).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
@@ -167,52 +204,50 @@ Status CopyIntoPlace(const std::string& from, const std::string& to, const char*
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
       return LastError(operation, where);
     // A file system without unnamed files: a named temporary file beside the target.
-    Result<std::string> temporary = CopyToTemporary(from, to, operation, keepOwner);
-    if (!temporary.ok()) return temporary.status();
-    Status placed = overwrite == Overwrite::Yes ? (::rename(temporary->c_str(), to.c_str()) == 0
-                                                       ? Status::Ok()
-                                                       : LastError(operation, where))
-                                                : RenameNoReplace(*temporary, to, operation);
+    auto temporary = CopyToTemporary(from, to, operation, keepOwner);
+    if (!temporary.ok()) return temporary.error();
+    const std::string& path = temporary->path;
+    Status placed =
+        overwrite == Overwrite::Yes
+            ? (::rename(path.c_str(), to.c_str()) == 0 ? Status::Ok() : LastError(operation, where))
+            : RenameNoReplace(path, to, operation);
     if (!placed.ok()) {
-      ::unlink(temporary->c_str());
+      ::unlink(path.c_str());
       return OsError{placed.code(), operation, where};
     }
-    return Status::Ok();
+    return temporary->made;
   }
   auto source = OpenSource(from, where, operation);
   if (!source.ok()) return source.status().error();
   Fd in(source->fd);
   if (!Fill(*source, out.get(), keepOwner)) return LastError(operation, where);
+  struct stat made {};
+  if (::fstat(out.get(), &made) != 0) return LastError(operation, where);
 
   // linkat gives the file its name and fails when the name exists; replacing goes through
   // a hidden name renamed over the target.
-  const std::string self = "/proc/self/fd/" + std::to_string(out.get());
   const std::string name = overwrite == Overwrite::Yes ? HiddenName(to) : to;
-  if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-    return LastError(operation, where);
-  }
+  if (!LinkUnnamed(out.get(), name)) return LastError(operation, where);
   if (overwrite == Overwrite::Yes && ::rename(name.c_str(), to.c_str()) != 0) {
     const OsError error = LastError(operation, where);
     ::unlink(name.c_str());
     return error;
   }
   if (out.close() != 0) return LastError(operation, where);
-  return Status::Ok();
+  return IdentityOf(made);
 }
 
 }  // namespace posix
 
 using namespace posix;
 
-Status PosixFileServices::CopyFile(const std::string& from, const std::string& to,
-                                   Overwrite overwrite) {
+Result<FileIdentity> PosixFileServices::CopyFile(const std::string& from, const std::string& to,
+                                                 Overwrite overwrite) {
   if (!HasUsableName(from) || !HasUsableName(to)) {
     return OsError{EINVAL, kOpCopy, PairPath(from, to)};
   }
-  struct stat existing {};
-  if (overwrite == Overwrite::No && ::lstat(to.c_str(), &existing) == 0) {
-    return OsError{EEXIST, kOpCopy, PairPath(from, to)};
-  }
+  // Without overwriting, the call that names the copy fails with EEXIST on an existing
+  // name, links included; nothing is looked up first.
   return CopyIntoPlace(from, to, kOpCopy, KeepOwner::No, overwrite);
 }
 

@@ -92,7 +92,9 @@ class FileServices {
   virtual Status MoveFile(const std::string& from, const std::string& to) = 0;
   // Copies keeping permissions and modification time. The target is either its old
   // content or the complete new copy. Overwrite::No fails with EEXIST when it exists.
-  virtual Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) = 0;
+  // Returns the copy as made, for knowing it again later.
+  virtual Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
+                                        Overwrite overwrite) = 0;
   // Forced delete: read-only files too.
   virtual Status DeleteFile(const std::string& path) = 0;
 

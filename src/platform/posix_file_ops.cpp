@@ -14,6 +14,17 @@
 namespace quillon {
 namespace posix {
 
+FileIdentity IdentityOf(const struct stat& st) {
+  FileIdentity id;
+  id.device = st.st_dev;
+  id.inode = st.st_ino;
+  id.size = static_cast<std::uint64_t>(st.st_size);
+  id.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+  id.link = S_ISLNK(st.st_mode);
+  id.regular = S_ISREG(st.st_mode);
+  return id;
+}
+
 bool HasNoNul(const std::string& path) {
   return path.find('\0') == std::string::npos;
 }
@@ -95,14 +106,7 @@ Result<FileIdentity> PosixFileServices::Identify(const std::string& path) {
   if (!HasNoNul(path)) return OsError{EINVAL, "identify", path};
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0) return LastError("identify", path);
-  FileIdentity id;
-  id.device = st.st_dev;
-  id.inode = st.st_ino;
-  id.size = static_cast<std::uint64_t>(st.st_size);
-  id.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
-  id.link = S_ISLNK(st.st_mode);
-  id.regular = S_ISREG(st.st_mode);
-  return id;
+  return IdentityOf(st);
 }
 
 Status PosixFileServices::LinkFile(const std::string& from, const std::string& to) {
@@ -177,8 +181,8 @@ Status PosixFileServices::MoveFile(const std::string& from, const std::string& t
   struct stat existing {};
   if (::lstat(to.c_str(), &existing) == 0) return OsError{EEXIST, kOpMove, PairPath(from, to)};
 
-  if (Status placed = CopyIntoPlace(from, to, kOpMove, KeepOwner::Yes, Overwrite::No); !placed) {
-    return placed;
+  if (auto placed = CopyIntoPlace(from, to, kOpMove, KeepOwner::Yes, Overwrite::No); !placed) {
+    return placed.status();
   }
   if (::unlink(from.c_str()) != 0) {
     const OsError error = LastError(kOpMove, PairPath(from, to));

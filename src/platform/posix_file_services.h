@@ -22,7 +22,8 @@ class PosixFileServices : public FileServices {
   Status RenameIn(const FolderHandle& folder, const std::string& from,
                   const std::string& to) override;
   Status MoveFile(const std::string& from, const std::string& to) override;
-  Status CopyFile(const std::string& from, const std::string& to, Overwrite overwrite) override;
+  Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
+                                Overwrite overwrite) override;
   Status DeleteFile(const std::string& path) override;
 
   Result<FileIdentity> Identify(const std::string& path) override;

@@ -1,7 +1,10 @@
 #pragma once
 // Helpers shared by the POSIX file services' sources; not used outside src/platform.
+#include <sys/stat.h>
+
 #include <string>
 
+#include "platform/file_services.h"
 #include "platform/result.h"
 
 namespace quillon::posix {
@@ -44,16 +47,15 @@ Status RenameNoReplace(const std::string& from, const std::string& to, const cha
 Status LinkThenUnlink(const std::string& from, const std::string& to, const char* operation);
 
 enum class KeepOwner { No, Yes };
-// Copies the regular file `from` into a new temporary file in the folder of `to`, with
-// its permission bits, modification time and user.DOSATTRIB (when it can be kept);
-// returns the temporary file's path. On failure nothing is left behind.
-Result<std::string> CopyToTemporary(const std::string& from, const std::string& to,
-                                    const char* operation, KeepOwner keepOwner);
-
 // Copies `from` to `to` through an unnamed file in the folder of `to` (O_TMPFILE), which
-// takes its name only when complete; Overwrite::No fails with EEXIST when `to` exists.
-// Where the file system has no unnamed files, a named temporary file is used instead.
-Status CopyIntoPlace(const std::string& from, const std::string& to, const char* operation,
-                     KeepOwner keepOwner, Overwrite overwrite);
+// takes its name only when complete, with its permission bits, modification time and
+// user.DOSATTRIB (when it can be kept); on failure nothing is left behind; Overwrite::No fails with
+// EEXIST when `to` exists. Where the file system has no unnamed files, a named temporary file is
+// used instead. Returns the copy as made.
+Result<FileIdentity> CopyIntoPlace(const std::string& from, const std::string& to,
+                                   const char* operation, KeepOwner keepOwner, Overwrite overwrite);
+
+// What lstat or fstat told, as the identity of the entry.
+FileIdentity IdentityOf(const struct stat& st);
 
 }  // namespace quillon::posix

@@ -295,16 +295,62 @@ TEST_F(JobTest, OldUndoWarningNoKeepsTheJobYesRunsItAndTheBoxSticks) {
   EXPECT_EQ(ui.messages.size(), 2u);
 }
 
+// Each action learns of a vanished file its own way (a look first, or the call's ENOENT);
+// all of them skip it without a report and journal only the rest.
 TEST_F(JobTest, FileVanishingBetweenPreviewAndJobIsSkipped) {
-  work.file("a.txt");
-  work.file("b.txt");
-  SetAction("Rename");
-  PrepareJob({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}});
-  ::unlink((work / "a.txt").c_str());
-  JobClick(s, ui);
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(work.names(), Names{"y.txt"});
-  EXPECT_EQ(journal().ComboUndoOldName, Names{"b.txt"});
+  const struct {
+    const char* action;
+    Names work, dest;
+  } rows[] = {
+      {"Rename", {"y.txt"}, {}},
+      {"Copy", {"b.txt"}, {"b.txt"}},
+      {"Copy And Rename", {"b.txt"}, {"y.txt"}},
+      {"Rename And Copy", {"y.txt"}, {"y.txt"}},
+      {"Move", {}, {"b.txt"}},
+      {"Move And Rename", {}, {"y.txt"}},
+      {"Delete", {}, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.action);
+    work.clear();
+    dest.clear();
+    work.file("a.txt");
+    work.file("b.txt");
+    s.state.UndoAvailable = false;
+    SetAction(row.action);
+    PrepareJob({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}});
+    ::unlink((work / "a.txt").c_str());
+    JobClick(s, ui);
+    EXPECT_EQ(ui.texts(), Names{});
+    EXPECT_EQ(work.names(), row.work);
+    EXPECT_EQ(dest.names(), row.dest);
+    EXPECT_EQ(s.actions.doneCount, 1u);
+    if (std::string(row.action) != "Delete") {
+      EXPECT_EQ(journal().ComboUndoOldName, Names{"b.txt"});
+    }
+  }
+}
+
+// A destination folder gone during the job fails the copy with ENOENT too; that is a
+// failure to report, not a file to skip.
+TEST_F(JobTest, ACopyIntoAVanishedDestinationIsReportedNotSkipped) {
+  for (const char* action : {"Copy", "Copy And Rename"}) {
+    SCOPED_TRACE(action);
+    work.clear();
+    work.file("a.txt");
+    ASSERT_EQ(::mkdir(dest.path().c_str(), 0755) == 0 || errno == EEXIST, true);
+    s.state.UndoAvailable = false;
+    SetAction(action);
+    PrepareJob({{"a.txt", "x.txt"}});
+    ASSERT_EQ(::rmdir(dest.path().c_str()), 0);
+    JobClick(s, ui);
+    EXPECT_TRUE(ui.showed("Bug-Quillon-ActionDoC"));
+    ASSERT_TRUE(s.actions.lastError.has_value());
+    EXPECT_EQ(s.actions.lastError->code, ENOENT);
+    EXPECT_EQ(s.actions.doneCount, 0u);
+    EXPECT_EQ(work.names(), Names{"a.txt"});
+  }
+  ASSERT_EQ(::mkdir(dest.path().c_str(), 0755), 0);
 }
 
 // With the journal on disk: the vanished file is not counted as done, and the undo

@@ -32,7 +32,8 @@ class KillingFileServices : public PosixFileServices {
     Tick();
     return PosixFileServices::RenameIn(folder, from, to);
   }
-  Status CopyFile(const std::string& from, const std::string& to, Overwrite o) override {
+  Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
+                                Overwrite o) override {
     Tick();
     return PosixFileServices::CopyFile(from, to, o);
   }

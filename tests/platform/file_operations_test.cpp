@@ -60,7 +60,8 @@ TEST(FileOperations, NothingReplacesWhatAlreadyHasTheNewName) {
          return fs.RenameIn(folder, a.substr(a.rfind('/') + 1), b.substr(b.rfind('/') + 1));
        }},
       {"move", [](FileServices& fs, auto& a, auto& b) { return fs.MoveFile(a, b); }},
-      {"copy", [](FileServices& fs, auto& a, auto& b) { return fs.CopyFile(a, b, Overwrite::No); }},
+      {"copy", [](FileServices& fs, auto& a,
+                  auto& b) { return fs.CopyFile(a, b, Overwrite::No).status(); }},
       {"link_fallback",
        [](FileServices&, auto& a, auto& b) { return posix::LinkThenUnlink(a, b, "rename"); }},
   };
@@ -189,6 +190,40 @@ TEST(CopyFile, LeavesNoHiddenFileBesideTheCopy) {
   EXPECT_EQ(files.CopyFile(dir / "a.txt", dir / "c.txt", Overwrite::No).code(), EEXIST);
   EXPECT_EQ(dir.names(), (Names{"a.txt", "b.txt", "c.txt"}));
   EXPECT_EQ(dir.read("b.txt"), std::string(100000, 'a'));
+}
+
+// The copy a job journals is the one the call made: its identity is what a later look at
+// the file finds, for a fresh name and for a replaced one, and an existing name (a
+// dangling link too) is refused with nothing left behind.
+TEST(CopyFile, ReturnsTheCopyAsMadeAndRefusesAnExistingName) {
+  TempDir dir;
+  dir.file("a.txt", std::string(70000, 'a'));
+  dir.file("old.txt", "old");
+  ::symlink("nowhere", (dir / "dangling").c_str());
+  PosixFileServices files;
+  for (const auto& [to, overwrite] :
+       {std::pair{"new.txt", Overwrite::No}, std::pair{"old.txt", Overwrite::Yes}}) {
+    SCOPED_TRACE(to);
+    const auto made = files.CopyFile(dir / "a.txt", dir / to, overwrite);
+    ASSERT_TRUE(made.ok());
+    const auto found = files.Identify(dir / to);
+    ASSERT_TRUE(found.ok());
+    EXPECT_EQ(*made, *found);
+    EXPECT_EQ(made->size, 70000u);
+    EXPECT_EQ(dir.read(to), std::string(70000, 'a'));
+  }
+  EXPECT_EQ(files.CopyFile(dir / "a.txt", dir / "dangling", Overwrite::No).code(), EEXIST);
+  EXPECT_EQ(dir.names(), (Names{"a.txt", "dangling", "new.txt", "old.txt"}));
+}
+
+// A file the fast copy call cannot take (a /proc file: another file system, its size 0)
+// is read instead.
+TEST(CopyFile, CopiesAFileTheFastCallCannotTake) {
+  TempDir dir;
+  PosixFileServices files;
+  const auto made = files.CopyFile("/proc/self/status", dir / "status", Overwrite::No);
+  ASSERT_TRUE(made.ok()) << made.error().Describe();
+  EXPECT_NE(dir.read("status").find("Name:"), std::string::npos);
 }
 
 TEST(Identify, TellsALinkFromItsTarget) {

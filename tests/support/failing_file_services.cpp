@@ -121,8 +121,8 @@ Status FailingFileServices::MoveFile(const std::string& from, const std::string&
   return finish(real_.MoveFile(from, to));
 }
 
-Status FailingFileServices::CopyFile(const std::string& from, const std::string& to,
-                                     Overwrite overwrite) {
+Result<FileIdentity> FailingFileServices::CopyFile(const std::string& from, const std::string& to,
+                                                   Overwrite overwrite) {
   if (int err = intercept(Op::CopyFile, from, to))
     return OsError{err, OpName(Op::CopyFile), from + " -> " + to};
   return finish(real_.CopyFile(from, to, overwrite));

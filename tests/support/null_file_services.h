@@ -12,8 +12,8 @@ class NullFileServices : public FileServices {
   bool FolderExists(const std::string&) override { return false; }
   Status Rename(const std::string& from, const std::string&) override { return Fail(from); }
   Status MoveFile(const std::string& from, const std::string&) override { return Fail(from); }
-  Status CopyFile(const std::string& from, const std::string&, Overwrite) override {
-    return Fail(from);
+  Result<FileIdentity> CopyFile(const std::string& from, const std::string&, Overwrite) override {
+    return Error(from);
   }
   Status DeleteFile(const std::string& path) override { return Fail(path); }
   Result<FileIdentity> Identify(const std::string& path) override { return Error(path); }

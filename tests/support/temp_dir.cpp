@@ -59,6 +59,10 @@ bool TempDir::exists(const std::string& name) const {
   return fs::symlink_status(*this / name, ignored).type() != fs::file_type::not_found;
 }
 
+void TempDir::clear() {
+  for (const auto& entry : fs::directory_iterator(path_)) fs::remove_all(entry.path());
+}
+
 std::vector<std::string> TempDir::names() const {
   std::vector<std::string> out;
   for (const auto& entry : fs::directory_iterator(path_)) {

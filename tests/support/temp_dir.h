@@ -23,6 +23,8 @@ class TempDir {
   std::string folder(const std::string& name);
   std::string read(const std::string& name) const;
   bool exists(const std::string& name) const;
+  // Removes everything inside the folder.
+  void clear();
   // Names in the folder, sorted by byte order (files and folders).
   std::vector<std::string> names() const;
 
