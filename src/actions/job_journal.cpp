@@ -84,7 +84,8 @@ std::string JournalStateWord(JournalState state) {
   return word;
 }
 
-std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::size_t rows) {
+std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::size_t rows,
+                              std::size_t keptFiles) {
   std::string line(kHeaderStart);
   line += JournalStateWord(state) + "\"";
   line += ",\"TextUndoAction\":" + json::Quote(j.TextUndoAction);
@@ -92,30 +93,59 @@ std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::siz
   line += ",\"TextUndoMoveDir\":" + json::Name(j.TextUndoMoveDir);
   line += ",\"TextUndoWorkPath\":" + json::Name(j.TextUndoWorkPath);
   line += ",\"TextUndoMovePath\":" + json::Name(j.TextUndoMovePath);
-  line += ",\"rows\":" + std::to_string(rows) + "}\n";
+  line += ",\"rows\":" + std::to_string(rows);
+  line += ",\"keptFiles\":" + std::to_string(keptFiles) + "}\n";
   return line;
 }
 
-std::string JournalIntentLine(const IntentRow& row) {
-  std::string line = "{\"i\":" + std::to_string(row.index) + ",\"old\":" + json::Name(row.oldName) +
-                     ",\"new\":" + json::Name(row.newName);
-  if (!row.attr.empty()) line += ",\"attr\":" + json::Quote(row.attr);
-  if (row.raw) {
-    line += ",\"mode\":" + std::to_string(row.raw->mode);
-    line += ",\"dosAttrib\":" +
-            (row.raw->hasDosAttrib ? json::Quote(Hex(row.raw->dosAttribBytes)) : "null");
+void AppendIntentLine(std::string& out, const IntentRow& row) {
+  out += "{\"i\":";
+  out += std::to_string(row.index);
+  out += ",\"old\":";
+  json::AppendName(out, row.oldName);
+  out += ",\"new\":";
+  json::AppendName(out, row.newName);
+  if (!row.attr.empty()) {
+    out += ",\"attr\":";
+    json::AppendQuoted(out, row.attr);
   }
-  if (!row.kept.empty()) line += ",\"kept\":" + json::Name(row.kept);
-  return line + "}\n";
+  if (row.raw) {
+    out += ",\"mode\":";
+    out += std::to_string(row.raw->mode);
+    out += ",\"dosAttrib\":";
+    if (row.raw->hasDosAttrib) {
+      json::AppendQuoted(out, Hex(row.raw->dosAttribBytes));
+    } else {
+      out += "null";
+    }
+  }
+  if (!row.kept.empty()) {
+    out += ",\"kept\":";
+    json::AppendName(out, row.kept);
+  }
+  out += "}\n";
 }
 
 Status JobJournal::Begin(const UndoJournal& previousInMemory) {
   const std::string& path = s_.actions.journalPath;
   UndoJournal previous = previousInMemory;
-  if (auto onDisk = ReadJournal(path); onDisk.ok()) previous = std::move(onDisk->journal);
-  std::string text =
-      JournalHeaderLine(s_.actions.journal, JournalState::Open, s_.actions.intents.size());
-  for (const IntentRow& row : s_.actions.intents) text += JournalIntentLine(row);
+  // Only the previous journal's kept files matter here, and its header counts them: a
+  // journal that has none (most) is not read further.
+  if (JournalKeptFiles(path) == 0) {
+    previous = UndoJournal{};
+  } else if (auto onDisk = ReadJournal(path); onDisk.ok()) {
+    previous = std::move(onDisk->journal);
+  }
+  std::size_t keptFiles = 0;
+  std::size_t bytes = 0;
+  for (const IntentRow& row : s_.actions.intents) {
+    keptFiles += row.kept.empty() ? 0 : 1;
+    bytes += row.oldName.size() + row.newName.size() + row.kept.size() + 40;
+  }
+  std::string text = JournalHeaderLine(s_.actions.journal, JournalState::Open,
+                                       s_.actions.intents.size(), keptFiles);
+  text.reserve(text.size() + bytes);
+  for (const IntentRow& row : s_.actions.intents) AppendIntentLine(text, row);
   flushedUpto_ = 0;
   done_.clear();
   copies_.clear();
@@ -160,6 +190,22 @@ Status MarkJournal(const std::string& path, JournalState state) {
   DurableFile file;
   if (Status opened = file.OpenExisting(path); !opened) return opened;
   return file.PatchAt(JournalStateOffset(), JournalStateWord(state));
+}
+
+std::optional<std::size_t> JournalKeptFiles(const std::string& path) {
+  // A header is a few paths long; one that does not end within this many bytes is read
+  // with the rest of its journal.
+  constexpr std::size_t kHeaderBytes = 64 * 1024;
+  const auto start = ReadFileStart(path, kHeaderBytes);
+  if (!start.ok() || !std::string_view(*start).starts_with(kHeaderStart)) return std::nullopt;
+  const std::size_t end = start->find('\n');
+  if (end == std::string::npos) return std::nullopt;
+  const auto header = json::Parse(std::string_view(*start).substr(0, end));
+  const json::Value* kept = header ? header->Find("keptFiles") : nullptr;
+  if (kept == nullptr || kept->kind != json::Value::Kind::Number || kept->number < 0) {
+    return std::nullopt;
+  }
+  return static_cast<std::size_t>(kept->number);
 }
 
 Result<JournalOnDisk> ReadJournal(const std::string& path) {

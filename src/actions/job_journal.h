@@ -64,12 +64,17 @@ class JobJournal {
 void DropKeptFiles(Session& s, const UndoJournal& old);
 
 // The lines of the journal.
-std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::size_t rows);
-std::string JournalIntentLine(const IntentRow& row);
+std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::size_t rows,
+                              std::size_t keptFiles);
+void AppendIntentLine(std::string& out, const IntentRow& row);
 // Byte offset of the state word in the header and its fixed width.
 std::size_t JournalStateOffset();
 std::string JournalStateWord(JournalState state);
 
+// How many files the journal at `path` keeps aside, as its header says; nothing when
+// there is no journal there, or its header does not say (a journal from an older
+// version: read it whole).
+std::optional<std::size_t> JournalKeptFiles(const std::string& path);
 // Reads a journal written by JobJournal; an error names what is wrong.
 Result<JournalOnDisk> ReadJournal(const std::string& path);
 Result<JournalOnDisk> ParseJournal(const std::string& text);

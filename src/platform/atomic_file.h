@@ -12,6 +12,9 @@ namespace quillon {
 Result<std::string> ReadWholeFile(const std::string& path,
                                   std::size_t maxBytes = std::size_t{64} << 20);
 
+// The first `bytes` of a regular file (all of it when shorter), with the same refusals.
+Result<std::string> ReadFileStart(const std::string& path, std::size_t bytes);
+
 // Writes into a temporary file in the same folder, syncs it, then renames it over
 // `path`: the file holds either its old content or all of `content`.
 Status WriteFileAtomic(const std::string& path, const std::string& content);

@@ -191,36 +191,53 @@ class Reader {
 
 }  // namespace
 
-std::string Quote(std::string_view text) {
+void AppendQuoted(std::string& out, std::string_view text) {
   static const char* kHex = "0123456789abcdef";
-  std::string out;
-  out.reserve(text.size() + 2);
   out.push_back('"');
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size();) {
+    // Runs that need no escape go in at once.
+    std::size_t plain = i;
+    while (plain < text.size() && text[plain] != '"' && text[plain] != '\\' &&
+           static_cast<unsigned char>(text[plain]) >= 0x20) {
+      ++plain;
+    }
+    out.append(text, i, plain - i);
+    if (plain == text.size()) break;
+    const char c = text[plain];
     const auto u = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out.push_back('\\');
       out.push_back(c);
-    } else if (u < 0x20) {
+    } else {
       out += "\\u00";
       out.push_back(kHex[u >> 4]);
       out.push_back(kHex[u & 15]);
-    } else {
-      out.push_back(c);
     }
+    i = plain + 1;
   }
   out.push_back('"');
+}
+
+std::string Quote(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  AppendQuoted(out, text);
   return out;
 }
 
-std::string Name(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) return Quote(bytes);
-  std::string out = "[";
+void AppendName(std::string& out, std::string_view bytes) {
+  if (IsValidUtf8(bytes)) return AppendQuoted(out, bytes);
+  out.push_back('[');
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (i > 0) out.push_back(',');
     out += std::to_string(static_cast<unsigned char>(bytes[i]));
   }
   out.push_back(']');
+}
+
+std::string Name(std::string_view bytes) {
+  std::string out;
+  AppendName(out, bytes);
   return out;
 }
 

@@ -16,6 +16,9 @@ namespace quillon::json {
 std::string Quote(std::string_view text);
 // A name: a string literal when it is UTF-8, else a list of its byte values.
 std::string Name(std::string_view bytes);
+// The same, appended to `out`.
+void AppendQuoted(std::string& out, std::string_view text);
+void AppendName(std::string& out, std::string_view bytes);
 
 struct Value {
   enum class Kind { Null, Bool, Number, String, Array, Object };

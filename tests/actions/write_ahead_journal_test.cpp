@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "action_fixture.h"
 #include "actions/do_action.h"
@@ -210,6 +211,44 @@ TEST_F(JournalJobTest, TheNextJobDropsTheFilesThePreviousOneKeptAside) {
   PrepareJob({{"a.txt", "a.txt"}});
   JobClick(s, ui);
   EXPECT_EQ(dest.names().size(), 2u);  // this job's own kept file only
+}
+
+// With the journal on disk the previous job's kept files are found through its header's
+// count, and in a journal whose header has no count (an older one) by reading it whole.
+TEST_F(JournalJobTest, TheNextJobFindsTheKeptFilesOfTheJournalOnDisk) {
+  for (const bool olderHeader : {false, true}) {
+    SCOPED_TRACE(olderHeader ? "header without a count" : "header with a count");
+    work.clear();
+    dest.clear();
+    work.file("a.txt", "new");
+    dest.file("a.txt", "old");
+    TempDir data;
+    s.actions.journalPath = data / "journal.json";
+    s.state.UndoAvailable = false;
+    SetAction("Copy", true);
+    PrepareJob({{"a.txt", "a.txt"}});
+    JobClick(s, ui);
+    ASSERT_EQ(dest.names().size(), 2u);
+    EXPECT_EQ(JournalKeptFiles(s.actions.journalPath), 1u);
+    if (olderHeader) {
+      std::string text = data.read("journal.json");
+      const std::size_t at = text.find(",\"keptFiles\":1");
+      ASSERT_NE(at, std::string::npos);
+      data.file("journal.json", text.erase(at, std::strlen(",\"keptFiles\":1")));
+      EXPECT_EQ(JournalKeptFiles(s.actions.journalPath), std::nullopt);
+    }
+    s.actions.journal = UndoJournal{};  // the window restarted: only the disk knows
+    SetAction("Copy", true);
+    s.options.NoUndoWarning = true;
+    PrepareJob({{"a.txt", "a.txt"}});
+    JobClick(s, ui);
+    EXPECT_EQ(dest.names().size(), 2u);  // this job's own kept file only
+    SetAction("Rename");
+    PrepareJob({{"a.txt", "b.txt"}});
+    JobClick(s, ui);
+    EXPECT_EQ(dest.names(), Names{"a.txt"});
+    EXPECT_EQ(JournalKeptFiles(s.actions.journalPath), 0u);
+  }
 }
 
 TEST_F(JournalJobTest, ARenamedLinkIsUndone) {
