@@ -1,5 +1,5 @@
 // The checks of a preview. Each gives the result of comparing the rows pair by pair,
-// computed with hash sets so that a large selection stays linear.
+// computed with a hash set (NameSet) so that a large selection stays linear.
 #include "actions/conflicts.h"
 
 #include <algorithm>
@@ -7,9 +7,7 @@
 #include <functional>
 #include <limits>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
-
+#include "actions/name_set.h"
 #include "ui/messages.h"
 
 namespace quillon {
@@ -108,14 +106,16 @@ void CheckNameLength(Session& s, const std::vector<std::string>& newNames) {
 // themselves. The comparison is exact.
 void CheckExistingNames(Session& s, const std::vector<std::string>& newNames) {
   const SelectionState& sel = s.selection;
-  std::unordered_set<std::string_view> unselected;
-  unselected.reserve(sel.Files.size());
+  const std::size_t listed = std::min(sel.Files.size(), sel.Selected.size());
+  const auto selected = static_cast<std::size_t>(std::count(
+      sel.Selected.begin(), sel.Selected.begin() + static_cast<std::ptrdiff_t>(listed), true));
+  if (sel.Files.size() <= selected) return;
+  NameSet unselected(sel.Files, sel.Files.size() - selected);
   for (std::size_t i = 0; i < sel.Files.size(); ++i) {
-    if (i >= sel.Selected.size() || !sel.Selected[i]) unselected.insert(sel.Files[i]);
+    if (i >= sel.Selected.size() || !sel.Selected[i]) unselected.Insert(i);
   }
-  if (unselected.empty()) return;
   for (std::size_t i = 0; i < newNames.size(); ++i) {
-    if (!unselected.contains(newNames[i])) continue;
+    if (!unselected.Contains(newNames[i])) continue;
     Raise(s.actions.ConflictExisting);
     MarkRow(s, i);
   }
@@ -125,13 +125,13 @@ void CheckExistingNames(Session& s, const std::vector<std::string>& newNames) {
 // first k - 1 are marked, and unselecting them leaves one.
 void CheckNewNames(Session& s, UserInterface& ui, const std::vector<std::string>& newNames) {
   Guarded(s, ui, "Bug-Quillon-FindConflictWithNewName", [&] {
-    std::unordered_map<std::string_view, int> remaining;
-    remaining.reserve(newNames.size());
-    for (const std::string& name : newNames) ++remaining[name];
-    for (std::size_t i = 0; i + 1 < newNames.size(); ++i) {
-      int& later = remaining[newNames[i]];
-      --later;
-      if (later <= 0) continue;
+    // Row i conflicts when its name comes again after it: the last row of each name is
+    // found walking from the end, with a set of the names seen so far.
+    NameSet later(newNames, newNames.size());
+    std::vector<bool> conflicts(newNames.size(), false);
+    for (std::size_t i = newNames.size(); i-- > 0;) conflicts[i] = !later.Insert(i);
+    for (std::size_t i = 0; i < newNames.size(); ++i) {
+      if (!conflicts[i]) continue;
       Raise(s.actions.ConflictNewName);
       MarkRow(s, i);
     }
@@ -146,9 +146,10 @@ void CheckDestination(Session& s, UserInterface& ui, const std::vector<std::stri
     auto listed = s.files.ListFiles(s.state.ActionDestFolder);
     if (!listed.ok()) return listed.status();
     if (listed->empty()) return Status::Ok();
-    const std::unordered_set<std::string_view> present(listed->begin(), listed->end());
+    NameSet present(*listed, listed->size());
+    for (std::size_t i = 0; i < listed->size(); ++i) present.Insert(i);
     for (std::size_t i = 0; i < newNames.size(); ++i) {
-      if (!present.contains(newNames[i])) continue;
+      if (!present.Contains(newNames[i])) continue;
       Raise(s.actions.ConflictDestination);
       MarkRow(s, i);
     }

@@ -117,9 +117,10 @@ bool NaturalLess(const std::string& a, const std::string& b) {
   return a < b;
 }
 
-std::string NaturalSortKey(std::string_view name) {
-  std::string key;
-  key.reserve(name.size() * 2 + 4);
+namespace {
+
+// Appends the key of `name` to `key`.
+void AppendSortKey(std::string& key, std::string_view name) {
   for (std::size_t i = 0; i < name.size();) {
     if (IsDigit(name[i])) {
       // '0' marks a number, then its significant length (one byte below 255, else 255 and
@@ -139,31 +140,55 @@ std::string NaturalSortKey(std::string_view name) {
       i = run.end;
       continue;
     }
+    const auto byte = static_cast<unsigned char>(name[i]);
+    if (byte >= 2 && byte < 0x80) {  // ASCII other than 0 and 1: the folded byte itself
+      key.push_back(static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + 32 : byte));
+      ++i;
+      continue;
+    }
     char32_t c = 0;
     i += DecodeUtf8At(name, i, c);
     AppendCodePoint(key, Fold(c));
   }
   key.push_back('\0');
   key.append(name);
+}
+
+}  // namespace
+
+std::string NaturalSortKey(std::string_view name) {
+  std::string key;
+  key.reserve(name.size() * 2 + 4);
+  AppendSortKey(key, name);
   return key;
 }
 
 void SortNaturally(std::vector<std::string>& names) {
+  // Every key in one buffer: no allocation per name.
   struct Entry {
-    std::string key;
-    std::size_t nameAt;  // the name is the key's tail from here
+    std::size_t at;          // the key's start in `keys`
+    std::size_t length;      // the key's length
+    std::size_t nameLength;  // the name, the key's tail
   };
+  std::size_t bytes = 0;
+  for (const std::string& name : names) bytes += name.size() * 2 + 2;
+  std::string keys;
+  keys.reserve(bytes);
   std::vector<Entry> entries;
   entries.reserve(names.size());
   for (const std::string& name : names) {
-    std::string key = NaturalSortKey(name);
-    const std::size_t nameAt = key.size() - name.size();
-    entries.push_back({std::move(key), nameAt});
+    const std::size_t at = keys.size();
+    AppendSortKey(keys, name);
+    entries.push_back({at, keys.size() - at, name.size()});
   }
+  const auto key = [&keys](const Entry& e) {
+    return std::string_view(keys).substr(e.at, e.length);
+  };
   std::sort(entries.begin(), entries.end(),
-            [](const Entry& x, const Entry& y) { return x.key < y.key; });
+            [&key](const Entry& x, const Entry& y) { return key(x) < key(y); });
   for (std::size_t k = 0; k < entries.size(); ++k) {
-    names[k].assign(entries[k].key, entries[k].nameAt);
+    const Entry& e = entries[k];
+    names[k].assign(keys, e.at + e.length - e.nameLength, e.nameLength);
   }
 }
 
