@@ -46,6 +46,15 @@ void JournalRow(Session& s, const std::string& oldName, const std::string& newNa
   j.ComboUndoKept.emplace_back();
 }
 
+void ReserveJournalRows(Session& s, std::size_t more) {
+  UndoJournal& j = s.actions.journal;
+  const std::size_t rows = j.ComboUndoOldName.size() + more;
+  j.ComboUndoOldName.reserve(rows);
+  j.ComboUndoNewName.reserve(rows);
+  j.ComboUndoCopy.reserve(rows);
+  j.ComboUndoKept.reserve(rows);
+}
+
 void DropJournalRowsFrom(Session& s, std::size_t from) {
   UndoJournal& j = s.actions.journal;
   j.ComboUndoOldName.resize(std::min(from, j.ComboUndoOldName.size()));

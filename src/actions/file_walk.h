@@ -37,6 +37,8 @@ bool EntryExists(Session& s, const std::string& path);
 
 // Appends one row to the journal: the name before and after the job.
 void JournalRow(Session& s, const std::string& oldName, const std::string& newName);
+// Room for `more` rows in the journal, so that a long walk does not regrow its lists.
+void ReserveJournalRows(Session& s, std::size_t more);
 // Takes back the rows journaled from row `from` on.
 void DropJournalRowsFrom(Session& s, std::size_t from);
 // The same for a copy: the copy as it was made, and the name the file it replaced is kept
@@ -83,6 +85,7 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t e
   const std::size_t rows = store.size();
   Progress progress(ui, rows, every);
   s.actions.doneCount = 0;
+  ReserveJournalRows(s, rows);
   std::string oldPath;
   for (std::size_t i = 0; i < rows; ++i) {
     const std::string& oldName = store.ComboFile1[i];
