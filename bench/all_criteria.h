@@ -16,7 +16,7 @@ inline RenameCriteria AllCriteriaOn() {
   c.SpaceWith = "_";
   c.HandleOn = true;
   c.HandleThis = "-";
-  c.HandleWith = "~";
+  c.HandleWith = "_";  // a text the editor takes, so that a job file can say the same
   c.SavedHandleMode = kHandleReplaceWith;
   c.InsertOn = true;
   c.InsertPlace = "InsertAfterNumChars";
