@@ -73,6 +73,9 @@ bool DoAction(Session& s, UserInterface& ui) {
     } else {
       DropKeptFiles(s, previous);
     }
+    previous = UndoJournal{};
+    // The rows are on disk now; only a copy that may replace a file looks at them again.
+    if (!st.OverwriteConfirmed) std::vector<IntentRow>().swap(a.intents);
     RunProcedure(s, ui);
     a.writer = nullptr;
     if (!a.journalPath.empty()) {

@@ -1,5 +1,6 @@
 #include "cli/output.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -96,7 +97,7 @@ void RowsText::End() {
   text_ += "\n    }";
 }
 std::string RowsText::Take() {
-  std::string text = rows_ == 0 ? std::string("[]") : std::move(text_) + "\n  ]";
+  std::string text = rows_ == 0 ? std::string("[]") : std::move(text_.append("\n  ]"));
   text_.clear();
   rows_ = 0;
   return text;
@@ -109,22 +110,48 @@ void Output::Raw(const std::string& key, std::string text) {
 
 int Output::Finish(int status) {
   if (json_) {
-    std::string text = object_.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+    const std::string text = object_.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+    // Each raw member goes out in the place of its placeholder, written as it is rather
+    // than spliced into one copy of the whole output.
+    struct Splice {
+      std::size_t at, length;
+      const std::string* raw;
+    };
+    std::vector<Splice> splices;
     for (const auto& [key, raw] : raw_) {
-      // The member as the dump wrote it; a quote inside a string is escaped, so only the
-      // member itself matches.
+      // The placeholder as the dump wrote it; a quote inside a string is escaped, so only
+      // the member's own value matches.
       const std::string dumped =
           nlohmann::json(key).dump() + ": " + nlohmann::json(Placeholder(key)).dump();
       const std::size_t at = text.find(dumped);
-      if (at != std::string::npos) {
-        text.replace(at, dumped.size(), nlohmann::json(key).dump() + ": " + raw);
-      }
+      const std::size_t value = nlohmann::json(key).dump().size() + 2;
+      if (at != std::string::npos) splices.push_back({at + value, dumped.size() - value, &raw});
     }
-    std::cout << text << "\n";
-  } else {
-    std::cout << lines_;
+    std::sort(splices.begin(), splices.end(),
+              [](const Splice& a, const Splice& b) { return a.at < b.at; });
+    std::size_t written = 0;
+    for (const Splice& splice : splices) {
+      std::cout.write(text.data() + written, static_cast<std::streamsize>(splice.at - written));
+      std::cout.write(splice.raw->data(), static_cast<std::streamsize>(splice.raw->size()));
+      written = splice.at + splice.length;
+    }
+    std::cout.write(text.data() + written, static_cast<std::streamsize>(text.size() - written));
+    std::cout << "\n";
   }
+  WriteLines();
+  std::cout.flush();
   return status;
+}
+
+void Output::Line(const std::string& text) {
+  if (json_) return;
+  lines_.append(text).push_back('\n');
+  if (lines_.size() >= kLinesBuffer) WriteLines();
+}
+
+void Output::WriteLines() {
+  std::cout.write(lines_.data(), static_cast<std::streamsize>(lines_.size()));
+  lines_.clear();
 }
 
 int Output::Refuse(const std::string& key, const std::string& text) {

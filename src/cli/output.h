@@ -34,8 +34,8 @@ class Output {
   nlohmann::json& object() { return object_; }
   // A member of the JSON object given as ready text.
   void Raw(const std::string& key, std::string text);
-  // A line of the plain output.
-  void Line(const std::string& text) { lines_ += text + "\n"; }
+  // A line of the plain output, written out in blocks as they fill.
+  void Line(const std::string& text);
   // Prints everything collected; returns the exit status handed in.
   int Finish(int status);
   // A refusal with one of the system's messages.
@@ -46,6 +46,8 @@ class Output {
  private:
   bool json_;
   nlohmann::json object_ = nlohmann::json::object();
+  void WriteLines();
+  static constexpr std::size_t kLinesBuffer = 64 * 1024;
   std::vector<std::pair<std::string, std::string>> raw_;
   std::string lines_;
 };
