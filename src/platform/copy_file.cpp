@@ -125,14 +125,25 @@ Result<Source> OpenSource(const std::string& from, const std::string& where,
   return source;
 }
 
-// The data, permissions, times, owner and user.DOSATTRIB of the source into out.
-bool Fill(const Source& source, int out, KeepOwner keepOwner) {
+// The data, permissions, times, owner and user.DOSATTRIB of the source into out; `made`
+// receives the copy as it then is. A copy made with the source's permission bits (as
+// far as the umask or a default ACL let them through) is not changed again.
+bool Fill(const Source& source, int out, KeepOwner keepOwner, struct stat& made) {
   if (!CopyData(source.fd, out, source.st.st_size)) return false;
   CopyDosAttrib(source.fd, out);
-  // Ownership only where it can be given (root); a copy by a user is the user's.
-  if (keepOwner == KeepOwner::Yes) (void)!::fchown(out, source.st.st_uid, source.st.st_gid);
+  const mode_t mode = source.st.st_mode & 07777;
+  // Ownership only where it can be given (root); a copy by a user is the user's. A new
+  // owner clears the set-id bits, so the bits are set after it.
+  if (keepOwner == KeepOwner::Yes) {
+    (void)!::fchown(out, source.st.st_uid, source.st.st_gid);
+    if (::fchmod(out, mode) != 0) return false;
+  }
   const timespec times[2] = {source.st.st_atim, source.st.st_mtim};
-  return ::fchmod(out, source.st.st_mode & 07777) == 0 && ::futimens(out, times) == 0;
+  if (::futimens(out, times) != 0 || ::fstat(out, &made) != 0) return false;
+  if ((made.st_mode & 07777) == mode) return true;
+  if (::fchmod(out, mode) != 0) return false;
+  made.st_mode = (made.st_mode & ~mode_t{07777}) | mode;
+  return true;
 }
 
 // Gives the unnamed file fd the name `name`; false with errno set. The descriptor itself
@@ -170,19 +181,15 @@ struct MadeCopy {
   FileIdentity made;
 };
 
-Result<MadeCopy> CopyToTemporary(const std::string& from, const std::string& to,
-                                 const char* operation, KeepOwner keepOwner) {
-  const std::string where = PairPath(from, to);
-  auto source = OpenSource(from, where, operation);
-  if (!source.ok()) return source.status().error();
-  Fd in(source->fd);
-
+Result<MadeCopy> CopyToTemporary(const Source& source, const std::string& to,
+                                 const std::string& where, const char* operation,
+                                 KeepOwner keepOwner) {
   const std::string folder = FolderOf(to);
   std::string temporary = (folder == "/" ? "" : folder) + "/.quillon-XXXXXX";
   Fd out(::mkostemp(temporary.data(), O_CLOEXEC));
   if (out.get() < 0) return LastError(operation, where);
   struct stat made {};
-  bool done = Fill(*source, out.get(), keepOwner) && ::fstat(out.get(), &made) == 0;
+  bool done = Fill(source, out.get(), keepOwner, made);
   if (done) done = out.close() == 0;
   if (!done) {
     const OsError error = LastError(operation, where);
@@ -198,13 +205,17 @@ Result<FileIdentity> CopyIntoPlace(const std::string& from, const std::string& t
                                    const char* operation, KeepOwner keepOwner,
                                    Overwrite overwrite) {
   const std::string where = PairPath(from, to);
+  auto source = OpenSource(from, where, operation);
+  if (!source.ok()) return source.status().error();
+  Fd in(source->fd);
   // An unnamed file in the target's folder: a copy cut short by a kill leaves nothing.
-  Fd out(::open(FolderOf(to).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+  // Nobody can open it before it is named, so it starts with the source's permissions.
+  Fd out(::open(FolderOf(to).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, source->st.st_mode & 0777));
   if (out.get() < 0) {
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
       return LastError(operation, where);
     // A file system without unnamed files: a named temporary file beside the target.
-    auto temporary = CopyToTemporary(from, to, operation, keepOwner);
+    auto temporary = CopyToTemporary(*source, to, where, operation, keepOwner);
     if (!temporary.ok()) return temporary.error();
     const std::string& path = temporary->path;
     Status placed =
@@ -217,12 +228,8 @@ Result<FileIdentity> CopyIntoPlace(const std::string& from, const std::string& t
     }
     return temporary->made;
   }
-  auto source = OpenSource(from, where, operation);
-  if (!source.ok()) return source.status().error();
-  Fd in(source->fd);
-  if (!Fill(*source, out.get(), keepOwner)) return LastError(operation, where);
   struct stat made {};
-  if (::fstat(out.get(), &made) != 0) return LastError(operation, where);
+  if (!Fill(*source, out.get(), keepOwner, made)) return LastError(operation, where);
 
   // linkat gives the file its name and fails when the name exists; replacing goes through
   // a hidden name renamed over the target.

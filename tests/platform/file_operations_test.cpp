@@ -178,6 +178,27 @@ TEST(CopyFile, FailureLeavesNoTemporaryFile) {
   }
 }
 
+// The copy takes the source's permission bits whatever the umask lets a new file have,
+// the set-group-id bit and a mode of no bits at all included.
+TEST(CopyFile, KeepsThePermissionBitsUnderAnyUmask) {
+  PosixFileServices fs;
+  const mode_t before = ::umask(022);
+  for (const mode_t mask : {mode_t{0}, mode_t{022}, mode_t{077}, mode_t{0777}}) {
+    ::umask(mask);
+    for (const unsigned mode : {0644u, 0755u, 0600u, 0444u, 0000u, 02750u, 0777u}) {
+      SCOPED_TRACE(std::to_string(mask) + " " + std::to_string(mode));
+      TempDir dir;
+      dir.file("src", "data");
+      ASSERT_EQ(::chmod((dir / "src").c_str(), mode), 0);
+      ASSERT_TRUE(fs.CopyFile(dir / "src", dir / "dst", Overwrite::No).ok());
+      EXPECT_EQ(ModeOf(dir / "dst"), static_cast<int>(mode));
+      ::chmod((dir / "src").c_str(), 0600);
+      ::chmod((dir / "dst").c_str(), 0600);
+    }
+  }
+  ::umask(before);
+}
+
 // A copy is made in an unnamed file that takes its name only when complete: a copy cut
 // short by a kill leaves no temporary file for anyone to clean up.
 TEST(CopyFile, LeavesNoHiddenFileBesideTheCopy) {
