@@ -58,7 +58,7 @@ bool DoAction(Session& s, UserInterface& ui) {
     a.doneCount = 0;
     UndoJournal previous = std::move(a.journal);
     StartJournal(s);
-    a.intents = JobIntents(s);
+    a.intents = JobKeepsIntents(s) ? JobIntents(s) : std::vector<IntentRow>{};
     JobJournal writer(s);
     if (!a.journalPath.empty()) {
       // No file is touched before the journal that can undo it is on disk.
@@ -74,8 +74,6 @@ bool DoAction(Session& s, UserInterface& ui) {
       DropKeptFiles(s, previous);
     }
     previous = UndoJournal{};
-    // The rows are on disk now; only a copy that may replace a file looks at them again.
-    if (!st.OverwriteConfirmed) std::vector<IntentRow>().swap(a.intents);
     RunProcedure(s, ui);
     a.writer = nullptr;
     if (!a.journalPath.empty()) {

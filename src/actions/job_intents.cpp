@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 
 namespace quillon {
 namespace {
@@ -27,41 +28,51 @@ std::string KeptName(const std::string& token, std::size_t index) {
   return ".quillon-kept-" + token + "-" + std::to_string(index);
 }
 
-std::vector<IntentRow> JobIntents(Session& s) {
+bool JobKeepsIntents(const Session& s) {
+  return Copies(s.state.ActionName) && s.state.OverwriteConfirmed;
+}
+
+void ForEachIntent(Session& s, const std::function<void(const IntentRow&)>& take) {
   const SessionState& st = s.state;
   const SelectionStore& store = s.selection.store;
   const std::string& action = st.ActionName;
-  std::vector<IntentRow> rows;
-  if (action == "Delete") return rows;
+  if (action == "Delete") return;
   const bool listed = action == "Rename" || action == "Rename And Copy";
   const bool stored = action == "Copy And Rename" || action == "Move And Rename";
   const bool keepReplaced = Copies(action) && st.OverwriteConfirmed;
   const std::string token = keepReplaced ? JobToken() : "";
-  rows.reserve(store.size());
+  IntentRow row;
   for (std::size_t i = 0; i < store.size(); ++i) {
-    IntentRow row;
     row.index = i;
     row.oldName = store.ComboFile1[i];
     if (listed) {
       row.newName = i < s.selection.List1.size() ? s.selection.List1[i] : row.oldName;
     } else if (stored) {
-      row.newName = store.ComboName[i] + store.ComboDot[i] + store.ComboExt[i];
+      row.newName.assign(store.ComboName[i]).append(store.ComboDot[i]).append(store.ComboExt[i]);
     } else {
       row.newName = row.oldName;
     }
     if (action == "Set Attribute") {
       const std::string path = st.WorkFolder + row.oldName;
-      if (const auto word = s.files.GetAttributes(path); word.ok())
-        row.attr = std::to_string(*word);
-      if (auto raw = s.files.SaveRawAttributes(path); raw.ok()) row.raw = std::move(raw).value();
+      const auto word = s.files.GetAttributes(path);
+      row.attr = word.ok() ? std::to_string(*word) : "";
+      auto raw = s.files.SaveRawAttributes(path);
+      row.raw = raw.ok() ? std::optional(std::move(raw).value()) : std::nullopt;
     }
     // A copy that will replace a file keeps that file aside first, for the undo.
+    row.kept.clear();
     if (keepReplaced) {
       const auto existing = s.files.Identify(st.ActionDestFolder + row.newName);
       if (existing.ok() && existing->regular) row.kept = KeptName(token, i);
     }
-    rows.push_back(std::move(row));
+    take(row);
   }
+}
+
+std::vector<IntentRow> JobIntents(Session& s) {
+  std::vector<IntentRow> rows;
+  rows.reserve(s.selection.store.size());
+  ForEachIntent(s, [&rows](const IntentRow& row) { rows.push_back(row); });
   return rows;
 }
 

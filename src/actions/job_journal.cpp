@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <string_view>
 
+#include "actions/job_intents.h"
 #include "platform/atomic_file.h"
 #include "platform/json_lite.h"
 
@@ -136,20 +137,27 @@ Status JobJournal::Begin(const UndoJournal& previousInMemory) {
   } else if (auto onDisk = ReadJournal(path); onDisk.ok()) {
     previous = std::move(onDisk->journal);
   }
+  // The intents, from the job's list when it keeps one, else made row by row.
+  std::size_t rows = 0;
   std::size_t keptFiles = 0;
-  std::size_t bytes = 0;
-  for (const IntentRow& row : s_.actions.intents) {
+  std::string body;
+  const auto take = [&](const IntentRow& row) {
+    ++rows;
     keptFiles += row.kept.empty() ? 0 : 1;
-    bytes += row.oldName.size() + row.newName.size() + row.kept.size() + 40;
+    AppendIntentLine(body, row);
+  };
+  body.reserve(s_.selection.store.size() * 64);
+  if (JobKeepsIntents(s_)) {
+    for (const IntentRow& row : s_.actions.intents) take(row);
+  } else {
+    ForEachIntent(s_, take);
   }
-  std::string text = JournalHeaderLine(s_.actions.journal, JournalState::Open,
-                                       s_.actions.intents.size(), keptFiles);
-  text.reserve(text.size() + bytes);
-  for (const IntentRow& row : s_.actions.intents) AppendIntentLine(text, row);
+  const std::string header =
+      JournalHeaderLine(s_.actions.journal, JournalState::Open, rows, keptFiles);
   flushedUpto_ = 0;
   done_.clear();
   copies_.clear();
-  if (Status made = file_.Create(path, text); !made) return made;
+  if (Status made = file_.Create(path, header, body); !made) return made;
   // The previous job's kept files go with its journal, once the new one stands.
   DropKeptFiles(s_, previous);
   return Status::Ok();

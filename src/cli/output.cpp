@@ -143,9 +143,10 @@ int Output::Finish(int status) {
   return status;
 }
 
-void Output::Line(const std::string& text) {
+void Output::Line(std::initializer_list<std::string_view> pieces) {
   if (json_) return;
-  lines_.append(text).push_back('\n');
+  for (const std::string_view piece : pieces) lines_.append(piece);
+  lines_.push_back('\n');
   if (lines_.size() >= kLinesBuffer) WriteLines();
 }
 

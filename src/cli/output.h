@@ -1,7 +1,9 @@
 #pragma once
 // What a command prints: plain lines, or one JSON object with --json.
+#include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -34,8 +36,10 @@ class Output {
   nlohmann::json& object() { return object_; }
   // A member of the JSON object given as ready text.
   void Raw(const std::string& key, std::string text);
-  // A line of the plain output, written out in blocks as they fill.
-  void Line(const std::string& text);
+  // A line of the plain output, written out in blocks as they fill; or the line made of
+  // these pieces.
+  void Line(std::string_view text) { Line({text}); }
+  void Line(std::initializer_list<std::string_view> pieces);
   // Prints everything collected; returns the exit status handed in.
   int Finish(int status);
   // A refusal with one of the system's messages.

@@ -50,7 +50,8 @@ void DurableFile::Close() {
   fd_ = -1;
 }
 
-Status DurableFile::Create(const std::string& path, const std::string& first) {
+Status DurableFile::Create(const std::string& path, const std::string& first,
+                           const std::string& second) {
   Close();
   path_ = path;
   std::string temp = FolderOf(path) + "/.quillon-write-XXXXXX";
@@ -63,7 +64,8 @@ Status DurableFile::Create(const std::string& path, const std::string& first) {
     return Status(error);
   };
   ::fchmod(fd, 0600);
-  if (!WriteAll(fd, first.data(), first.size())) return fail("write");
+  if (!WriteAll(fd, first.data(), first.size()) || !WriteAll(fd, second.data(), second.size()))
+    return fail("write");
   if (::fsync(fd) != 0) return fail("sync");
   if (std::rename(temp.c_str(), path.c_str()) != 0) return fail("rename");
   SyncFolder(FolderOf(path));

@@ -15,9 +15,10 @@ class DurableFile {
   DurableFile(const DurableFile&) = delete;
   DurableFile& operator=(const DurableFile&) = delete;
 
-  // Writes `first` to a new file that then replaces `path` (the old file stays until the
-  // new one is on disk), and keeps it open for appends.
-  Status Create(const std::string& path, const std::string& first);
+  // Writes `first` then `second` to a new file that then replaces `path` (the old file
+  // stays until the new one is on disk), and keeps it open for appends.
+  Status Create(const std::string& path, const std::string& first,
+                const std::string& second = std::string());
   // Opens an existing file for patches.
   Status OpenExisting(const std::string& path);
   bool open() const { return fd_ >= 0; }

@@ -251,6 +251,32 @@ TEST_F(JournalJobTest, TheNextJobFindsTheKeptFilesOfTheJournalOnDisk) {
   }
 }
 
+// The rows a job writes ahead are made one at a time when the job does not keep them: an
+// attribute job's rows still carry the exact modes, which an undo from the disk restores.
+TEST_F(JournalJobTest, AnAttributeJobUndoneFromItsJournalOnDiskRestoresTheModes) {
+  work.file("a.txt");
+  work.file("b.txt");
+  ASSERT_EQ(::chmod((work / "a.txt").c_str(), 0640), 0);
+  ASSERT_EQ(::chmod((work / "b.txt").c_str(), 0604), 0);
+  TempDir data;
+  s.actions.journalPath = data / "journal.json";
+  SetAction("Set Attribute", false, 2);  // ReadOnly
+  PrepareJob({{"a.txt", "a.txt"}, {"b.txt", "b.txt"}});
+  JobClick(s, ui);
+  struct stat st {};
+  ASSERT_EQ(::stat((work / "a.txt").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0222, 0u);
+  const auto onDisk = ReadJournal(s.actions.journalPath);
+  ASSERT_TRUE(onDisk.ok());
+  EXPECT_EQ(onDisk->intended, 2u);
+  EXPECT_EQ(onDisk->journal.ComboUndoOldName, (Names{"a.txt", "b.txt"}));
+  UndoFromDisk(s.actions.journalPath);
+  ASSERT_EQ(::stat((work / "a.txt").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  ASSERT_EQ(::stat((work / "b.txt").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0604u);
+}
+
 TEST_F(JournalJobTest, ARenamedLinkIsUndone) {
   work.file("target.txt", "t");
   ASSERT_EQ(::symlink("target.txt", (work / "link").c_str()), 0);
