@@ -31,7 +31,17 @@ void AppendJsonString(std::string& out, const std::string& name) {
       IsValidUtf8(name) ? std::string() : NameJson(name).get<std::string>();
   const std::string& text = repaired.empty() ? name : repaired;
   out.push_back('"');
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // Runs that need no escape go in at once.
+    std::size_t plain = i;
+    while (plain < text.size() && text[plain] != '"' && text[plain] != '\\' &&
+           static_cast<unsigned char>(text[plain]) >= 0x20) {
+      ++plain;
+    }
+    out.append(text, i, plain - i);
+    if (plain == text.size()) break;
+    i = plain;
+    const char c = text[i];
     switch (c) {
       case '"':
         out += "\\\"";
