@@ -7,19 +7,10 @@
 #include "selection/file_selection.h"
 #include "session/session.h"
 #include "support/null_file_services.h"
+#include "ui/silent_ui.h"
 
 namespace quillon {
 namespace {
-
-// A port that answers every message OK and refreshes nothing.
-class QuietUi : public UserInterface {
- public:
-  void SetControlState(const std::string&) override {}
-  void OpenPanel(const std::string&) override {}
-  MessageReply OpenMessageWindow(const MessageWindowContent&) override { return {}; }
-  void RefreshFolderList() override {}
-  void RefreshFileList() override {}
-};
 
 void FillFolder(Session& s, std::size_t count) {
   s.selection.Files.clear();
@@ -35,7 +26,7 @@ void BM_RefreshSelection(benchmark::State& state, const char* mode) {
   testing::NullFileServices files;
   PosixEnvironment env;
   Session s(files, env);
-  QuietUi ui;
+  SilentUi ui;
   FillFolder(s, 30000);
   s.state.SelectionMode = mode;
   s.options.MaxSelectLimit = 0;

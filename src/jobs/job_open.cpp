@@ -6,22 +6,13 @@
 #include "platform/text.h"
 #include "session/work_folder.h"
 #include "ui/messages.h"
+#include "ui/silent_ui.h"
 
 namespace quillon::jobs {
 namespace {
 
 // Job files are small; anything larger is not one.
 constexpr std::size_t kMaxJobFileBytes = std::size_t{64} << 20;
-
-// The port of a trial run: shows nothing, answers every question with OK.
-class SilentUi : public UserInterface {
- public:
-  void SetControlState(const std::string&) override {}
-  void OpenPanel(const std::string&) override {}
-  MessageReply OpenMessageWindow(const MessageWindowContent&) override { return {}; }
-  void RefreshFolderList() override {}
-  void RefreshFileList() override {}
-};
 
 void ShowProblem(Session& s, UserInterface& ui, const std::string& text) {
   s.message.MessageKey = "MessageOnlyReadyMsg";

@@ -105,13 +105,13 @@ class JobFromSessionTest : public ::testing::Test {
   std::string RoundTrip(json job) {
     job["folder"] = dir / "work";
     std::string error;
-    const auto spec = ParseJob(job.dump(), error);
-    EXPECT_TRUE(spec) << error;
+    const auto parsed = ParseJob(job.dump(), error);
+    EXPECT_TRUE(parsed) << error;
     Session s(files, env);
     testing::FakeUi ui;
-    EXPECT_TRUE(ApplyJob(s, ui, *spec, error)) << error;
+    EXPECT_TRUE(ApplyJob(s, ui, *parsed, error)) << error;
     const auto again = WriteJob(JobFromSession(s), error);
-    EXPECT_EQ(again.value_or(""), WriteJob(*spec, error).value_or("-"));
+    EXPECT_EQ(again.value_or(""), WriteJob(*parsed, error).value_or("-"));
     return again.value_or("");
   }
   testing::TempDir dir;
