@@ -4,14 +4,15 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <nlohmann/json.hpp>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "support/temp_dir.h"
 
@@ -290,6 +291,35 @@ TEST_F(CliTest, PreviewListsTheNewNamesAndTouchesNothing) {
   EXPECT_EQ(out["jobReady"], true);
   EXPECT_TRUE(dir.exists("work/IMG 1.txt"));
   EXPECT_FALSE(dir.exists("work/IMG_1.md"));
+}
+
+// The program carries its own character tables: letters beyond ASCII change case and
+// start words as in the core's own tests.
+TEST_F(CliTest, LettersBeyondAsciiChangeCase) {
+  dir.file("work/élan ÿvonne-ßtraße.txt");
+  dir.file("work/ÀÖ ΣΊΣΥΦΟΣ.txt");
+  const struct {
+    const char* scope;
+    const char* change;
+    std::vector<std::string> names;
+  } rows[] = {
+      {"FirstLetterOfWords", "Upper Case", {"Élan Ÿvonne-ßtraße.txt", "ÀÖ ΣΊΣΥΦΟΣ.txt"}},
+      {"FileName", "Lower Case", {"élan ÿvonne-ßtraße.txt", "àö σίσυφοσ.txt"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.change);
+    const CliResult result =
+        Job("preview", RenameJob({{"CaseScope", row.scope}, {"CaseChange", row.change}}));
+    ASSERT_EQ(result.status, 0) << result.out;
+    const json out = result.parsed();
+    ASSERT_EQ(out["rows"].size(), row.names.size());
+    std::vector<std::string> names;
+    for (const json& r : out["rows"]) names.push_back(r["new"]);
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = row.names;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
+  }
 }
 
 TEST_F(CliTest, PreviewReportsConflictsWithExitOne) {

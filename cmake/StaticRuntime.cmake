@@ -1,0 +1,40 @@
+# quillon-cli starts once per command, often for a few files, so its start counts: it
+# carries the C++ runtime and ICU's character tables inside itself instead of loading and
+# relocating libstdc++, libgcc_s and libicuuc (about half a millisecond of every run).
+# The ICU functions the core calls (simple case mapping, letter classes) use tables built
+# into libicuuc, not the ICU data file; a call that needed the data file would fail to
+# link here, not at run time. Sanitizer and fuzz builds keep the shared libraries.
+#
+# quillon_icu is ICU for the core: the static library for a program that sets the target
+# property QUILLON_STATIC_RUNTIME, the shared one for every other.
+option(QUILLON_CLI_STATIC_RUNTIME "Link quillon-cli's C++ runtime and ICU statically" ON)
+
+add_library(quillon_icu INTERFACE)
+target_include_directories(quillon_icu INTERFACE ${ICU_INCLUDE_DIRS})
+set(QUILLON_STATIC_RUNTIME OFF)
+if(QUILLON_CLI_STATIC_RUNTIME AND NOT QUILLON_SANITIZE AND NOT QUILLON_FUZZ
+   AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  find_library(QUILLON_ICU_UC_STATIC NAMES libicuuc.a)
+  if(QUILLON_ICU_UC_STATIC)
+    set(QUILLON_STATIC_RUNTIME ON)
+  else()
+    message(STATUS "No static libicuuc.a: quillon-cli links ICU and the C++ runtime shared")
+  endif()
+endif()
+if(QUILLON_STATIC_RUNTIME)
+  set(static_head "$<BOOL:$<TARGET_PROPERTY:QUILLON_STATIC_RUNTIME>>")
+  target_link_libraries(quillon_icu INTERFACE
+    "$<${static_head}:${QUILLON_ICU_UC_STATIC}>" "$<${static_head}:${CMAKE_DL_LIBS}>"
+    "$<$<NOT:${static_head}>:ICU::uc>")
+else()
+  target_link_libraries(quillon_icu INTERFACE ICU::uc)
+endif()
+
+# quillon_static_runtime(TARGET): TARGET links ICU and the C++ runtime statically, when
+# this build does so.
+function(quillon_static_runtime target)
+  if(QUILLON_STATIC_RUNTIME)
+    set_target_properties(${target} PROPERTIES QUILLON_STATIC_RUNTIME ON)
+    target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
+  endif()
+endfunction()
