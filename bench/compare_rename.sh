@@ -116,8 +116,10 @@ else
   scratch=$(mktemp -d /tmp/quillon-compare.XXXXXX)
   echo "WARNING: no tmpfs at /dev/shm; measuring on $(stat -f -c %T /tmp) under /tmp"
 fi
-# findmnt tells ext4 from ext2/ext3, which share stat's magic number.
-fs_type=$(findmnt -n -o FSTYPE -T "$scratch" 2>/dev/null || stat -f -c %T "$scratch")
+# findmnt tells ext4 from ext2/ext3, which share stat's magic number. Where mounts are
+# stacked on one point it lists each; the last is the one on top, the one in use.
+fs_type=$(findmnt -n -o FSTYPE -T "$scratch" 2>/dev/null | tail -n 1)
+[ -n "$fs_type" ] || fs_type=$(stat -f -c %T "$scratch")
 mkdir "$scratch/cwd" # quillon-cli's current folder, so its data folder stays out of the way
 
 # --- measuring -----------------------------------------------------------------

@@ -117,9 +117,9 @@ void RevertToSelectedNames(Session& s) {
   SplitSelectedNames(s);
 }
 
-void ShowFinalNames(Session& s) {
+void ShowFinalNames(Session& s, std::vector<std::string> finalNames) {
   if (s.selection.store.size() == 0) return;
-  s.selection.List1 = NewNames(s);
+  s.selection.List1 = std::move(finalNames);
   s.state.JobReady = true;
   s.state.CheckPending = false;
   s.state.RenamePending = false;

@@ -160,7 +160,7 @@ void CheckDestination(Session& s, UserInterface& ui, const std::vector<std::stri
 ConflictOutcome FindConflicts(Session& s, UserInterface& ui) {
   if (!s.state.CheckPending) return ConflictOutcome::NotRun;
   const DueChecks due = ChecksFor(s.state.ActionName, s.state.OverwriteConfirmed);
-  const std::vector<std::string> newNames = NewNames(s);
+  std::vector<std::string> newNames = NewNames(s);
   if (due.zeroLength) CheckZeroLength(s, ui);
   CheckNameLength(s, newNames);
   if (due.existingNames) CheckExistingNames(s, newNames);
@@ -168,7 +168,8 @@ ConflictOutcome FindConflicts(Session& s, UserInterface& ui) {
   if (due.destination) CheckDestination(s, ui, newNames);
 
   if (s.rename.ImpossibleTotal < 1) {
-    ShowFinalNames(s);
+    // The checks mark rows only; the names stand as computed.
+    ShowFinalNames(s, std::move(newNames));
     return ConflictOutcome::Ready;
   }
   s.message.MessageKey = "MessageReadyFoundConflict";

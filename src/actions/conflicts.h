@@ -54,7 +54,7 @@ std::string ConflictReport(const Session& s);
 void UnselectConflicting(Session& s, UserInterface& ui);
 // Cancel of the report: computed names and marks are thrown away, the selection stays.
 void RevertToSelectedNames(Session& s);
-// The final names into List1; the Job is ready.
-void ShowFinalNames(Session& s);
+// The final names (NewNames of the store) into List1; the Job is ready.
+void ShowFinalNames(Session& s, std::vector<std::string> finalNames);
 
 }  // namespace quillon

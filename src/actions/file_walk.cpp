@@ -17,11 +17,6 @@ int Clamp(std::size_t n) {
 
 }  // namespace
 
-bool PlainName(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
-}
-
 Status RefuseName(const std::string& operation, const std::string& name) {
   return OsError{EINVAL, operation, name};
 }

@@ -20,10 +20,8 @@ namespace quillon {
 inline constexpr std::size_t kProgressEvery = 64;
 inline constexpr std::size_t kProgressEveryCopy = 1;
 
-// A name a file can take inside a folder: not empty, not "." or "..", no "/" or NUL.
-// Anything else would leave the folder or fail half-way, so it is refused up front.
-bool PlainName(std::string_view name);
-// The refusal of a name that is not plain, as a failed operation would report it.
+// A name that is not a PlainName would leave the folder or fail half-way, so it is
+// refused up front; this is the refusal, as a failed operation would report it.
 Status RefuseName(const std::string& operation, const std::string& name);
 
 // Shows the error report with the procedure's tag, and the file and the system's reason

@@ -40,6 +40,7 @@ void ForEachIntent(Session& s, const std::function<void(const IntentRow&)>& take
   const bool listed = action == "Rename" || action == "Rename And Copy";
   const bool stored = action == "Copy And Rename" || action == "Move And Rename";
   const bool keepReplaced = Copies(action) && st.OverwriteConfirmed;
+  const bool attributes = action == "Set Attribute";
   const std::string token = keepReplaced ? JobToken() : "";
   IntentRow row;
   for (std::size_t i = 0; i < store.size(); ++i) {
@@ -52,7 +53,7 @@ void ForEachIntent(Session& s, const std::function<void(const IntentRow&)>& take
     } else {
       row.newName = row.oldName;
     }
-    if (action == "Set Attribute") {
+    if (attributes) {
       const std::string path = st.WorkFolder + row.oldName;
       const auto word = s.files.GetAttributes(path);
       row.attr = word.ok() ? std::to_string(*word) : "";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <string_view>
 
 #include "actions/job_intents.h"
@@ -40,6 +41,12 @@ std::optional<std::string> FromHex(const std::string& text) {
   return out;
 }
 
+template <typename Integer>
+void AppendNumber(std::string& out, Integer value) {
+  char digits[24];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
 // The done rows as ranges [first, last].
 std::string Ranges(const std::vector<std::size_t>& done) {
   std::string out = "[";
@@ -47,15 +54,27 @@ std::string Ranges(const std::vector<std::size_t>& done) {
     std::size_t last = k;
     while (last + 1 < done.size() && done[last + 1] == done[last] + 1) ++last;
     if (out.size() > 1) out.push_back(',');
-    out += "[" + std::to_string(done[k]) + "," + std::to_string(done[last]) + "]";
+    out.push_back('[');
+    AppendNumber(out, done[k]);
+    out.push_back(',');
+    AppendNumber(out, done[last]);
+    out.push_back(']');
     k = last + 1;
   }
-  return out + "]";
+  out.push_back(']');
+  return out;
 }
 
-std::string CopyIdentity(const FileIdentity& id) {
-  return "[" + std::to_string(id.device) + "," + std::to_string(id.inode) + "," +
-         std::to_string(id.size) + "," + std::to_string(id.mtimeNs) + "]";
+void AppendCopyIdentity(std::string& out, const FileIdentity& id) {
+  out.push_back('[');
+  AppendNumber(out, id.device);
+  out.push_back(',');
+  AppendNumber(out, id.inode);
+  out.push_back(',');
+  AppendNumber(out, id.size);
+  out.push_back(',');
+  AppendNumber(out, id.mtimeNs);
+  out.push_back(']');
 }
 
 Result<JournalState> StateOf(const std::string& word) {
@@ -101,7 +120,7 @@ std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::siz
 
 void AppendIntentLine(std::string& out, const IntentRow& row) {
   out += "{\"i\":";
-  out += std::to_string(row.index);
+  AppendNumber(out, row.index);
   out += ",\"old\":";
   json::AppendName(out, row.oldName);
   out += ",\"new\":";
@@ -174,7 +193,11 @@ Status JobJournal::Flush(std::size_t upto, Sync sync) {
   std::string copies;
   for (const auto& [index, id] : copies_) {
     if (!copies.empty()) copies.push_back(',');
-    copies += "[" + std::to_string(index) + "," + CopyIdentity(id) + "]";
+    copies.push_back('[');
+    AppendNumber(copies, index);
+    copies.push_back(',');
+    AppendCopyIdentity(copies, id);
+    copies.push_back(']');
   }
   if (!copies.empty()) line += ",\"copies\":[" + copies + "]";
   line += "}\n";

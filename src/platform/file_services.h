@@ -3,6 +3,7 @@
 // implementation is PosixFileServices; tests wrap it in FailingFileServices.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/result.h"
@@ -44,6 +45,17 @@ struct Drive {
   std::string device;      // "/dev/sda1"
   std::string type;        // "ext4"
 };
+
+// A name a file can take inside a folder: not empty, not "." or "..", no "/" or NUL.
+// Anything else would leave the folder or be cut short by a system call. (Checked for
+// every row of a job, so one pass over the bytes.)
+inline bool PlainName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (const char c : name) {
+    if (c == '/' || c == '\0') return false;
+  }
+  return true;
+}
 
 // A folder opened once for the many calls a job makes inside it. Without an open
 // descriptor (fd() < 0) the calls inside it go by path.

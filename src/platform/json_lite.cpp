@@ -1,5 +1,6 @@
 #include "platform/json_lite.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "platform/text.h"
@@ -226,6 +227,17 @@ std::string Quote(std::string_view text) {
 }
 
 void AppendName(std::string& out, std::string_view bytes) {
+  // Most names are plain ASCII, with nothing to check or escape.
+  const bool plain = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u < 0x80 && c != '"' && c != '\\';
+  });
+  if (plain) {
+    out.push_back('"');
+    out.append(bytes);
+    out.push_back('"');
+    return;
+  }
   if (IsValidUtf8(bytes)) return AppendQuoted(out, bytes);
   out.push_back('[');
   for (std::size_t i = 0; i < bytes.size(); ++i) {

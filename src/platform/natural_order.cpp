@@ -184,8 +184,11 @@ void SortNaturally(std::vector<std::string>& names) {
   const auto key = [&keys](const Entry& e) {
     return std::string_view(keys).substr(e.at, e.length);
   };
-  std::sort(entries.begin(), entries.end(),
-            [&key](const Entry& x, const Entry& y) { return key(x) < key(y); });
+  const auto less = [&key](const Entry& x, const Entry& y) { return key(x) < key(y); };
+  // A listing often comes in order already (files made one after another on a file
+  // system that lists them so): then there is nothing to move.
+  if (std::is_sorted(entries.begin(), entries.end(), less)) return;
+  std::sort(entries.begin(), entries.end(), less);
   for (std::size_t k = 0; k < entries.size(); ++k) {
     const Entry& e = entries[k];
     names[k].assign(keys, e.at + e.length - e.nameLength, e.nameLength);

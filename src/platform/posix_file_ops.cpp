@@ -151,11 +151,7 @@ FolderHandle PosixFileServices::OpenFolder(const std::string& folder) {
 // Where the flag is refused, or a name is not plain, the path form decides.
 Status PosixFileServices::RenameIn(const FolderHandle& folder, const std::string& from,
                                    const std::string& to) {
-  const auto plain = [](const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
-  };
-  if (folder.fd() < 0 || !plain(from) || !plain(to)) {
+  if (folder.fd() < 0 || !PlainName(from) || !PlainName(to)) {
     return Rename(folder.path() + from, folder.path() + to);
   }
   if (::renameat2(folder.fd(), from.c_str(), folder.fd(), to.c_str(), RENAME_NOREPLACE) == 0) {

@@ -81,9 +81,9 @@ void SplitSelectedNames(Session& s) {
       // A name without a dot keeps its row: the whole name is the base name.
       store.ComboName[i] = name;
     } else {
-      store.ComboName[i] = name.substr(0, dot);
+      store.ComboName[i].assign(name, 0, dot);
       store.ComboDot[i].assign(1, '.');  // assign(".") trips a false -Wrestrict in GCC 12
-      store.ComboExt[i] = name.substr(dot + 1);
+      store.ComboExt[i].assign(name, dot + 1);
     }
   }
 }

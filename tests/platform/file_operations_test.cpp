@@ -128,6 +128,29 @@ TEST(FileOperations, UnusableNamesAreRefusedBeforeTouchingTheDisk) {
   EXPECT_EQ(dir.names(), (Names{"sub2"}));
 }
 
+TEST(FileOperations, APlainNameStaysInsideItsFolder) {
+  const struct {
+    std::string name;
+    bool plain;
+  } rows[] = {
+      {"a", true},
+      {"...", true},
+      {".hidden", true},
+      {"a.", true},
+      {"\xff\xfe", true},
+      {"back\\slash", true},
+      {"", false},
+      {".", false},
+      {"..", false},
+      {"a/b", false},
+      {"/", false},
+      {"a/", false},
+      {std::string("a\0b", 3), false},
+      {std::string(1, '\0'), false},
+  };
+  for (const auto& row : rows) EXPECT_EQ(PlainName(row.name), row.plain) << row.name;
+}
+
 TEST(CopyFile, WithOverwriteReplacesTheWholeFileKeepingModeAndTime) {
   struct Row {
     const char* name;

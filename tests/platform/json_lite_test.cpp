@@ -34,6 +34,10 @@ TEST(JsonLite, QuotedTextEscapesOnlyWhatJsonNeeds) {
       {"\n", "\"\\u000a\""}, {"é", "\"é\""},
   };
   for (const auto& row : rows) EXPECT_EQ(Quote(row.text), row.quoted) << row.text;
+  // A name is quoted text when it is UTF-8, plain ASCII or not.
+  for (const char* name : {"plain.txt", "del\x7f", "a\"b", "ünï.jpeg", "\x1f"}) {
+    EXPECT_EQ(Name(name), Quote(name)) << name;
+  }
 }
 
 }  // namespace

@@ -124,13 +124,32 @@ TEST(NaturalOrder, IsAStrictTotalOrderThatTheSortKeyAgreesWith) {
   }
 }
 
+// From any starting order, also one already sorted or sorted but for one name.
 TEST(NaturalOrder, SortNaturallyGivesTheNaturalLessOrder) {
-  std::vector<std::string> names = AwkwardNames();
-  std::shuffle(names.begin(), names.end(), std::mt19937(7));
-  std::vector<std::string> expected = names;
+  std::vector<std::string> expected = AwkwardNames();
   std::sort(expected.begin(), expected.end(), NaturalLess);
-  SortNaturally(names);
-  EXPECT_EQ(names, expected);
+  std::vector<std::string> shuffled = expected;
+  std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(7));
+  std::vector<std::string> lastFirst = expected;
+  std::rotate(lastFirst.begin(), lastFirst.end() - 1, lastFirst.end());
+  std::vector<std::string> swappedMiddle = expected;
+  std::swap(swappedMiddle[swappedMiddle.size() / 2], swappedMiddle[swappedMiddle.size() / 2 + 1]);
+  const struct {
+    const char* name;
+    std::vector<std::string> names;
+  } rows[] = {
+      {"shuffled", shuffled},
+      {"sorted", expected},
+      {"reversed", {expected.rbegin(), expected.rend()}},
+      {"last_first", lastFirst},
+      {"two_swapped", swappedMiddle},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<std::string> names = row.names;
+    SortNaturally(names);
+    EXPECT_EQ(names, expected);
+  }
 }
 
 }  // namespace
