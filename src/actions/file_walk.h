@@ -115,7 +115,7 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t e
       }
     }
     if (writer != nullptr && (i + 1) % kJournalBlock == 0) {
-      if (Status flushed = writer->Flush(i + 1); !flushed) {
+      if (Status flushed = writer->Flush(i + 1, JobJournal::Sync::WhenDue); !flushed) {
         progress.Finish();
         ReportFailure(s, ui, tag, flushed.error());
         return false;

@@ -177,6 +177,7 @@ Status JobJournal::Begin(const UndoJournal& previousInMemory) {
   done_.clear();
   copies_.clear();
   if (Status made = file_.Create(path, header, body); !made) return made;
+  syncedAt_ = std::chrono::steady_clock::now();
   // The previous job's kept files go with its journal, once the new one stands.
   DropKeptFiles(s_, previous);
   return Status::Ok();
@@ -205,7 +206,12 @@ Status JobJournal::Flush(std::size_t upto, Sync sync) {
   copies_.clear();
   flushedUpto_ = upto;
   if (Status appended = file_.Append(line); !appended) return appended;
-  return sync == Sync::Yes ? file_.Sync() : Status::Ok();
+  const auto now = std::chrono::steady_clock::now();
+  if (sync == Sync::No || (sync == Sync::WhenDue && now - syncedAt_ < kSyncInterval)) {
+    return Status::Ok();
+  }
+  syncedAt_ = now;
+  return file_.Sync();
 }
 
 Status JobJournal::Finish(std::size_t upto) {
