@@ -185,9 +185,14 @@ void SortNaturally(std::vector<std::string>& names) {
     return std::string_view(keys).substr(e.at, e.length);
   };
   const auto less = [&key](const Entry& x, const Entry& y) { return key(x) < key(y); };
-  // A listing often comes in order already (files made one after another on a file
-  // system that lists them so): then there is nothing to move.
+  // A listing often comes in order already, or in reverse order (files made one after
+  // another, on a file system that lists them oldest or newest first): then the names
+  // need no sorting.
   if (std::is_sorted(entries.begin(), entries.end(), less)) return;
+  if (std::is_sorted(entries.rbegin(), entries.rend(), less)) {
+    std::reverse(names.begin(), names.end());
+    return;
+  }
   std::sort(entries.begin(), entries.end(), less);
   for (std::size_t k = 0; k < entries.size(); ++k) {
     const Entry& e = entries[k];

@@ -49,13 +49,18 @@ std::size_t DecodeUtf8At(std::string_view bytes, std::size_t i, char32_t& out) {
 
 std::u32string DecodeUtf8(std::string_view bytes) {
   std::u32string out;
+  DecodeUtf8Into(bytes, out);
+  return out;
+}
+
+void DecodeUtf8Into(std::string_view bytes, std::u32string& out) {
+  out.clear();
   out.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size();) {
     char32_t cp;
     i += DecodeUtf8At(bytes, i, cp);
     out.push_back(cp);
   }
-  return out;
 }
 
 void AppendUtf8(std::string& out, char32_t c) {

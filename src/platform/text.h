@@ -8,6 +8,9 @@ namespace quillon {
 
 // Decodes UTF-8 bytes to code points; invalid bytes become U+DC80 + byte.
 std::u32string DecodeUtf8(std::string_view bytes);
+// The same into `out`, replacing what it held (its room is kept, for decoding name after
+// name without an allocation each).
+void DecodeUtf8Into(std::string_view bytes, std::u32string& out);
 
 // Decodes the code point at bytes[i] (an invalid byte becomes U+DC80 + byte) and returns
 // how many bytes it took.

@@ -52,9 +52,19 @@ void RunRenameCriteria(Session& s) {
   // The four lists are parallel; a short one limits the run rather than overrunning.
   const std::size_t count = std::min({store.ComboName.size(), store.ComboDot.size(),
                                       store.ComboExt.size(), store.ComboClearString.size()});
+  // Only the extension criterion on: the base names stay as they are, bytes and all.
+  const bool baseChanges = c.CaseOn || c.SpaceOn || c.HandleOn || c.AutoOn ||
+                           std::any_of(slots.begin(), slots.end(),
+                                       [](const Slot& slot) { return slot.transform.active(); });
   std::u32string name;
   std::u32string scratch;
   for (std::size_t i = 0; i < count; ++i) {
+    if (c.ExtOn) {
+      store.ComboExt[i] = c.ExtText;
+      // A name without a dot gets one, or the extension would run into the base name.
+      if (store.ComboDot[i].empty()) store.ComboDot[i].assign(1, '.');
+    }
+    if (!baseChanges) continue;
     bool marked = store.ComboClearString[i] == kMarker;
     const auto mark = [&](std::int16_t& counter) {
       ++counter;
@@ -62,14 +72,9 @@ void RunRenameCriteria(Session& s) {
       store.ComboClearString[i] = kMarker;
       marked = true;
     };
-    name = DecodeUtf8(store.ComboName[i]);
+    DecodeUtf8Into(store.ComboName[i], name);
 
     if (c.CaseOn) caseTransform.Apply(name);
-    if (c.ExtOn) {
-      store.ComboExt[i] = c.ExtText;
-      // A name without a dot gets one, or the extension would run into the base name.
-      if (store.ComboDot[i].empty()) store.ComboDot[i].assign(1, '.');
-    }
     if (c.SpaceOn) space.Apply(name, scratch);
     if (c.HandleOn) handle.Apply(name, scratch);
     for (const Slot& slot : slots) {

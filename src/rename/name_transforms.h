@@ -49,6 +49,8 @@ class PositionalTransform {
 
   // "ReplaceFileName" rewrites files that an earlier criterion marked.
   bool rewritesMarked() const { return kind_ == Kind::kWholeName; }
+  // Whether it does anything at all (its place names a form).
+  bool active() const { return kind_ != Kind::kNone; }
   Outcome Apply(std::u32string& name) const;
 
  private:

@@ -73,6 +73,10 @@ TEST(RunRenameCriteria, AppliesTheCriteriaInTheFixedOrder) {
       {"auto_skips_files_marked_earlier", "Insert Auto", "abc|a|abc", "abxc1|#$#a|abxc2"},
       {"auto_after_whole_name_replace", "Auto Replace", "a.jpg|b.jpg", "new1.jpg|new2.jpg"},
       {"extension_before_any_mark", "Ext Insert", "a.txt|b", "#$#a.md|#$#b.md"},
+      // With the extension alone the base names stay byte for byte, UTF-8 or not.
+      {"extension_alone_keeps_the_bytes", "Ext", "b\xff\xfe.txt|\xc3(|é.jpg|c",
+       "b\xff\xfe.md|\xc3(.md|é.md|c.md"},
+      {"nothing_on_changes_nothing", "", "b\xff.txt|a", "b\xff.txt|a"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
