@@ -70,6 +70,7 @@ Status DurableFile::Create(const std::string& path, const std::string& first,
   if (std::rename(temp.c_str(), path.c_str()) != 0) return fail("rename");
   SyncFolder(FolderOf(path));
   fd_ = fd;
+  atEnd_ = true;
   return Status::Ok();
 }
 
@@ -77,15 +78,16 @@ Status DurableFile::OpenExisting(const std::string& path) {
   Close();
   path_ = path;
   fd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+  atEnd_ = false;
   if (fd_ < 0) return LastError("open", path);
   return Status::Ok();
 }
 
 Status DurableFile::Append(const std::string& text) {
   if (fd_ < 0) return OsError{EBADF, "write", path_};
-  if (::lseek(fd_, 0, SEEK_END) < 0 || !WriteAll(fd_, text.data(), text.size())) {
-    return LastError("write", path_);
-  }
+  if (!atEnd_ && ::lseek(fd_, 0, SEEK_END) < 0) return LastError("write", path_);
+  atEnd_ = true;
+  if (!WriteAll(fd_, text.data(), text.size())) return LastError("write", path_);
   return Status::Ok();
 }
 

@@ -34,6 +34,9 @@ class DurableFile {
  private:
   int fd_ = -1;
   std::string path_;
+  // Whether the file offset is at the end (patches use pwrite and leave it there), so an
+  // append needs no seek.
+  bool atEnd_ = false;
 };
 
 }  // namespace quillon
