@@ -54,9 +54,19 @@ void ReportKeptCopies(Session& s, UserInterface& ui) {
   std::string text = std::to_string(kept.size()) +
                      (kept.size() == 1 ? " copy was" : " copies were") +
                      " changed after the job and kept:\r\n";
-  const std::size_t shown = std::min<std::size_t>(kept.size(), 10);
-  for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + kept[i];
-  if (kept.size() > shown) text += "\r\n...";
+  const auto list = [&text](const std::vector<std::string>& paths) {
+    const std::size_t shown = std::min<std::size_t>(paths.size(), 10);
+    for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + paths[i];
+    if (paths.size() > shown) text += "\r\n...";
+  };
+  list(kept);
+  const std::vector<std::string>& unhidden = s.actions.unhiddenByUndo;
+  if (!unhidden.empty()) {
+    text += "\r\n\r\n" + std::to_string(unhidden.size()) +
+            (unhidden.size() == 1 ? " file they had replaced is" : " files they had replaced are") +
+            " back beside them:\r\n";
+    list(unhidden);
+  }
   s.message.MessageKey = "MessageOnlyReadyMsg";
   s.message.MessageReadyText = text;
   ShowReadyMessage(s, ui);
@@ -70,6 +80,7 @@ void UndoAction(Session& s, UserInterface& ui) {
     st.ActionBusy = true;
     s.actions.undoneRows.clear();
     s.actions.keptByUndo.clear();
+    s.actions.unhiddenByUndo.clear();
     s.actions.lastError.reset();
     if (st.WorkFolder == s.actions.journal.TextUndoWorkPath && st.SelectionMade) {
       s.message.MessageKey = "MessageUndoResetsFile";

@@ -38,10 +38,30 @@ Status RestoreKept(Session& s, std::size_t i, const std::string& copy) {
   return s.files.Rename(kept, copy);
 }
 
+// The file a kept copy had replaced cannot have its name back. Left hidden, it would go
+// with the next job's clean-up of hidden files; it comes out beside the copy instead,
+// under the copy's name and ".replaced" (a number added while that is taken).
+void UnhideReplaced(Session& s, std::size_t i, const std::string& copy) {
+  const UndoJournal& j = s.actions.journal;
+  if (i >= j.ComboUndoKept.size() || j.ComboUndoKept[i].empty()) return;
+  const std::string kept = DestPath(s) + j.ComboUndoKept[i];
+  if (!EntryExists(s, kept)) return;
+  for (int n = 0; n < 100; ++n) {
+    const std::string name = copy + ".replaced" + (n == 0 ? "" : "-" + std::to_string(n));
+    const Status moved = s.files.Rename(kept, name);  // never over an existing name
+    if (moved) {
+      s.actions.unhiddenByUndo.push_back(name);
+      return;
+    }
+    if (moved.code() != EEXIST) return;
+  }
+}
+
 // Deletes the copy of row i when it is unchanged; a changed copy stays and is reported.
 RowUndone DeleteCopy(Session& s, std::size_t i, const std::string& copy) {
   if (!UnchangedCopy(s, i, copy)) {
     s.actions.keptByUndo.push_back(copy);
+    UnhideReplaced(s, i, copy);
     return kRowSkipped;
   }
   if (Status deleted = s.files.DeleteFile(copy); !deleted) return Reversed(deleted);

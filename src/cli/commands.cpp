@@ -294,6 +294,13 @@ int Undo(const Arguments& args) {
     out.Line(std::to_string(kept.size()) + " changed cop" + (kept.size() == 1 ? "y" : "ies") +
              " kept.");
   }
+  // The files those copies had replaced, out of hiding beside them.
+  nlohmann::json replaced = nlohmann::json::array();
+  for (const std::string& path : s.actions.unhiddenByUndo) replaced.push_back(NameJson(path));
+  out.object()["replaced"] = replaced;
+  for (const std::string& path : s.actions.unhiddenByUndo) {
+    out.Line("Replaced file back beside its copy: " + path);
+  }
   return FinishWithErrorReport(out, s, ui);
 }
 

@@ -60,8 +60,10 @@ struct ActionState {
   std::string journalPath;
   JobJournal* writer = nullptr;
   std::vector<IntentRow> intents;
-  // The copies the last undo kept because they had changed since the job.
+  // The copies the last undo kept because they had changed since the job, and the files
+  // such a copy had replaced, out of hiding beside it under these paths.
   std::vector<std::string> keptByUndo;
+  std::vector<std::string> unhiddenByUndo;
   // The last job or undo: how many rows it did, and the system's answer that stopped it.
   std::size_t doneCount = 0;
   std::optional<OsError> lastError;

@@ -215,6 +215,40 @@ TEST_F(JournalJobTest, UndoOfAnOverwritingCopyBringsTheReplacedFileBack) {
   EXPECT_EQ(dest.read("a.txt"), "old");
 }
 
+// A copy edited since the job stays; the file it had replaced cannot have its name back
+// and comes out of hiding beside it, where no later job's clean-up reaches it.
+TEST_F(JournalJobTest, TheFileAnEditedCopyReplacedComesBackBesideIt) {
+  for (const bool nameTaken : {false, true}) {
+    SCOPED_TRACE(nameTaken ? "a.txt.replaced taken" : "a.txt.replaced free");
+    work.clear();
+    dest.clear();
+    work.file("a.txt", "new");
+    dest.file("a.txt", "old");
+    if (nameTaken) dest.file("a.txt.replaced", "someone else's");
+    const std::string besideName = nameTaken ? "a.txt.replaced-1" : "a.txt.replaced";
+    SetAction("Copy", /*overwrite=*/true);
+    PrepareJob({{"a.txt", "a.txt"}});
+    JobClick(s, ui);
+    dest.file("a.txt", "edited by hand");
+    UndoClick(s, ui);
+    EXPECT_EQ(dest.read("a.txt"), "edited by hand");
+    EXPECT_EQ(dest.read(besideName), "old");
+    EXPECT_EQ(s.actions.unhiddenByUndo, (Names{dest.path() + "/" + besideName}));
+    EXPECT_TRUE(ui.showed("1 file they had replaced is back beside them"));
+    // The next job replaces the journal and clears what the last one hid: nothing is left
+    // to clear, and the replaced file stays.
+    SetAction("Rename");
+    s.options.NoUndoWarning = true;
+    work.file("b.txt", "b");
+    PrepareJob({{"b.txt", "c.txt"}});
+    JobClick(s, ui);
+    EXPECT_EQ(dest.read(besideName), "old");
+    if (nameTaken) {
+      EXPECT_EQ(dest.read("a.txt.replaced"), "someone else's");
+    }
+  }
+}
+
 TEST_F(JournalJobTest, TheNextJobDropsTheFilesThePreviousOneKeptAside) {
   work.file("a.txt", "new");
   dest.file("a.txt", "old");

@@ -260,17 +260,33 @@ TEST_F(CliTest, AJournalThatCannotBeWrittenRefusesTheRunWithExitThree) {
   EXPECT_FALSE(dir.exists("work/a.md"));
 }
 
+// An edited copy stays; the file it had replaced comes back beside it.
 TEST_F(CliTest, UndoKeepsACopyEditedSinceTheRun) {
-  dir.file("work/a.txt", "A");
-  const json job = {{"folder", work},
-                    {"selection", {{"SelectionMode", "All"}}},
-                    {"action", {{"ActionName", "Copy"}, {"DestFolder", dest}}}};
-  ASSERT_EQ(Job("run", job).status, 0);
-  dir.file("dest/a.txt", "edited");
-  const CliResult undone = RunCli(dir.path(), "undo --json");
-  EXPECT_EQ(undone.status, 0) << undone.out;
-  EXPECT_EQ(undone.parsed()["kept"].size(), 1u);
-  EXPECT_EQ(dir.read("dest/a.txt"), "edited");
+  for (const bool replacing : {false, true}) {
+    SCOPED_TRACE(replacing ? "the copy replaced a file" : "a new copy");
+    dir.clear();
+    work = dir.folder("work");
+    dest = dir.folder("dest");
+    dir.file("work/a.txt", "A");
+    if (replacing) dir.file("dest/a.txt", "old");
+    const json job = {
+        {"folder", work},
+        {"selection", {{"SelectionMode", "All"}}},
+        {"action",
+         {{"ActionName", "Copy"}, {"DestFolder", dest}, {"OverwriteConfirmed", replacing}}}};
+    ASSERT_EQ(Job("run", job).status, 0);
+    dir.file("dest/a.txt", "edited");
+    const CliResult undone = RunCli(dir.path(), "undo --json");
+    EXPECT_EQ(undone.status, 0) << undone.out;
+    EXPECT_EQ(undone.parsed()["kept"].size(), 1u);
+    EXPECT_EQ(dir.read("dest/a.txt"), "edited");
+    if (replacing) {
+      EXPECT_EQ(undone.parsed()["replaced"], json::array({dest + "/a.txt.replaced"}));
+      EXPECT_EQ(dir.read("dest/a.txt.replaced"), "old");
+    } else {
+      EXPECT_EQ(undone.parsed()["replaced"], json::array());
+    }
+  }
 }
 
 TEST_F(CliTest, PreviewListsTheNewNamesAndTouchesNothing) {
