@@ -97,11 +97,11 @@ Status DurableFile::Sync() {
   return Status::Ok();
 }
 
-Status DurableFile::PatchAt(std::uint64_t offset, const std::string& bytes) {
+Status DurableFile::PatchAt(std::uint64_t offset, const std::string& bytes, Then then) {
   if (fd_ < 0) return OsError{EBADF, "write", path_};
   const ssize_t n = ::pwrite(fd_, bytes.data(), bytes.size(), static_cast<off_t>(offset));
   if (n != static_cast<ssize_t>(bytes.size())) return LastError("write", path_);
-  return Sync();
+  return then == Then::Sync ? Sync() : Status::Ok();
 }
 
 }  // namespace quillon

@@ -27,8 +27,9 @@ class DurableFile {
   // Appends; the text reaches the disk at the next Sync.
   Status Append(const std::string& text);
   Status Sync();
-  // Writes `bytes` over the file's content at `offset` and syncs.
-  Status PatchAt(std::uint64_t offset, const std::string& bytes);
+  // Writes `bytes` over the file's content at `offset`, and syncs unless told not to.
+  enum class Then { Sync, NoSync };
+  Status PatchAt(std::uint64_t offset, const std::string& bytes, Then then = Then::Sync);
   void Close();
 
  private:
