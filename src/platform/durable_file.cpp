@@ -70,7 +70,7 @@ Status DurableFile::Create(const std::string& path, const std::string& first,
   if (std::rename(temp.c_str(), path.c_str()) != 0) return fail("rename");
   SyncFolder(FolderOf(path));
   fd_ = fd;
-  atEnd_ = true;
+  end_ = first.size() + second.size();
   return Status::Ok();
 }
 
@@ -78,16 +78,26 @@ Status DurableFile::OpenExisting(const std::string& path) {
   Close();
   path_ = path;
   fd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
-  atEnd_ = false;
   if (fd_ < 0) return LastError("open", path);
+  const off_t end = ::lseek(fd_, 0, SEEK_END);
+  if (end < 0) {
+    const OsError error = LastError("open", path);
+    Close();
+    return error;
+  }
+  end_ = static_cast<std::uint64_t>(end);
   return Status::Ok();
 }
 
 Status DurableFile::Append(const std::string& text) {
   if (fd_ < 0) return OsError{EBADF, "write", path_};
-  if (!atEnd_ && ::lseek(fd_, 0, SEEK_END) < 0) return LastError("write", path_);
-  atEnd_ = true;
-  if (!WriteAll(fd_, text.data(), text.size())) return LastError("write", path_);
+  if (!WriteAll(fd_, text.data(), text.size())) {
+    const OsError error = LastError("write", path_);
+    const auto end = static_cast<off_t>(end_);
+    if (::ftruncate(fd_, end) != 0 || ::lseek(fd_, end, SEEK_SET) != end) Close();
+    return error;
+  }
+  end_ += text.size();
   return Status::Ok();
 }
 

@@ -24,7 +24,8 @@ class DurableFile {
   bool open() const { return fd_ >= 0; }
   const std::string& path() const { return path_; }
 
-  // Appends; the text reaches the disk at the next Sync.
+  // Appends; the text reaches the disk at the next Sync. An append that fails (a full
+  // disk) leaves nothing of itself: the file never holds part of a line.
   Status Append(const std::string& text);
   Status Sync();
   // Writes `bytes` over the file's content at `offset`, and syncs unless told not to.
@@ -35,9 +36,9 @@ class DurableFile {
  private:
   int fd_ = -1;
   std::string path_;
-  // Whether the file offset is at the end (patches use pwrite and leave it there), so an
-  // append needs no seek.
-  bool atEnd_ = false;
+  // The file's length as written; the file offset stays there (patches use pwrite), so
+  // an append needs no seek, and a failed one is cut back to it.
+  std::uint64_t end_ = 0;
 };
 
 }  // namespace quillon
