@@ -121,6 +121,26 @@ void CheckExistingNames(Session& s, const std::vector<std::string>& newNames) {
   }
 }
 
+// A selected file may hold a row's new name too, and still hold it when the job, going
+// in row order, reaches that row: when it comes later and is renamed only after. The
+// rename would then fail half-way through the job; the row is marked now instead, as
+// one whose new name exists. (A selected file that comes earlier has made way by then;
+// one that keeps its name gives two rows one new name, which the new-name check marks.)
+void CheckSelectedNamesInTheWay(Session& s, const std::vector<std::string>& newNames) {
+  const std::vector<std::string>& current = s.selection.store.ComboFile1;
+  if (current.size() != newNames.size()) return;
+  NameSet held(current, current.size());
+  for (std::size_t j = 0; j < current.size(); ++j) held.Insert(j);
+  for (std::size_t i = 0; i < newNames.size(); ++i) {
+    if (newNames[i] == current[i]) continue;
+    const std::optional<std::size_t> j = held.Find(newNames[i]);
+    if (!j || *j == i) continue;
+    if (*j < i || newNames[*j] == current[*j]) continue;
+    Raise(s.actions.ConflictExisting);
+    MarkRow(s, i);
+  }
+}
+
 // A row conflicts when a later row has the same new name: of k rows with one name the
 // first k - 1 are marked, and unselecting them leaves one.
 void CheckNewNames(Session& s, UserInterface& ui, const std::vector<std::string>& newNames) {
@@ -163,7 +183,10 @@ ConflictOutcome FindConflicts(Session& s, UserInterface& ui) {
   std::vector<std::string> newNames = NewNames(s);
   if (due.zeroLength) CheckZeroLength(s, ui);
   CheckNameLength(s, newNames);
-  if (due.existingNames) CheckExistingNames(s, newNames);
+  if (due.existingNames) {
+    CheckExistingNames(s, newNames);
+    CheckSelectedNamesInTheWay(s, newNames);
+  }
   if (due.newNames) CheckNewNames(s, ui, newNames);
   if (due.destination) CheckDestination(s, ui, newNames);
 

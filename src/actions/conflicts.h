@@ -40,6 +40,8 @@ void CheckZeroLength(Session& s, UserInterface& ui);
 // A new name longer than the file system of its folder takes could never be given.
 void CheckNameLength(Session& s, const std::vector<std::string>& newNames);
 void CheckExistingNames(Session& s, const std::vector<std::string>& newNames);
+// A new name another selected file still holds when the job reaches the row.
+void CheckSelectedNamesInTheWay(Session& s, const std::vector<std::string>& newNames);
 void CheckNewNames(Session& s, UserInterface& ui, const std::vector<std::string>& newNames);
 void CheckDestination(Session& s, UserInterface& ui, const std::vector<std::string>& newNames);
 

@@ -135,9 +135,11 @@ inline RowUndone Reversed(const Status& done) {
   return done.ok() ? RowUndone(true) : RowUndone(done.error());
 }
 
-// Runs step(i, old, new) for every journal row, first to last, names checked to be
+// Runs step(i, old, new) for every journal row, last to first, names checked to be
 // plain, and notes in undoneRows which rows it reversed. The first failing step ends
-// the walk with the error report carrying `tag`.
+// the walk with the error report carrying `tag`. Last to first because a job's rows may
+// hang together: when one file took the name another had just left, the other can only
+// get its name back once the first has given it up.
 template <typename Step>
 bool WalkJournalRows(Session& s, UserInterface& ui, const char* tag, std::size_t every, Step step) {
   const UndoJournal& j = s.actions.journal;
@@ -145,7 +147,8 @@ bool WalkJournalRows(Session& s, UserInterface& ui, const char* tag, std::size_t
   std::vector<bool>& undone = s.actions.undoneRows;
   undone.assign(rows, false);
   Progress progress(ui, rows, every);
-  for (std::size_t i = 0; i < rows; ++i) {
+  for (std::size_t walked = 0; walked < rows; ++walked) {
+    const std::size_t i = rows - 1 - walked;
     const std::string& oldName = j.ComboUndoOldName[i];
     const std::string& newName = j.ComboUndoNewName[i];
     const RowUndone done = !PlainName(oldName)   ? RowUndone(RefuseName("undo", oldName).error())
@@ -157,7 +160,7 @@ bool WalkJournalRows(Session& s, UserInterface& ui, const char* tag, std::size_t
       return false;
     }
     undone[i] = *done;
-    progress.Done(i + 1);
+    progress.Done(walked + 1);
   }
   progress.Finish();
   return true;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,13 +34,16 @@ class NameSet {
     }
   }
 
-  bool Contains(std::string_view name) const {
+  bool Contains(std::string_view name) const { return Find(name).has_value(); }
+
+  // The row in the set with that name.
+  std::optional<std::size_t> Find(std::string_view name) const {
     const std::size_t hash = Hash(name);
     for (std::size_t k = hash & mask_;; k = (k + 1) & mask_) {
       const Slot& slot = slots_[k];
-      if (slot.row == 0) return false;
+      if (slot.row == 0) return std::nullopt;
       if (slot.hash == static_cast<std::uint32_t>(hash >> 32) && names_[slot.row - 1] == name)
-        return true;
+        return slot.row - 1;
     }
   }
 

@@ -151,8 +151,9 @@ TEST_F(FailureTest, UndoFailureStopsThatUndoAndUsesTheJournalUp) {
   files.fail(Op::Rename, "/n2", EIO);
   UndoClick(s, ui);
   ExpectReport("Bug-Quillon-ActionUndoRename");
-  EXPECT_EQ(work.names(), (Names{"1", "4", "n2", "n3"}));
-  EXPECT_EQ(s.actions.undoneRows, (std::vector<bool>{true, false, false}));
+  // Last to first: the third row was undone, the second failed, the first was not reached.
+  EXPECT_EQ(work.names(), (Names{"3", "4", "n1", "n2"}));
+  EXPECT_EQ(s.actions.undoneRows, (std::vector<bool>{false, false, true}));
   EXPECT_FALSE(s.state.UndoAvailable);
   EXPECT_FALSE(s.state.ActionBusy);
 }
