@@ -122,20 +122,26 @@ void CheckExistingNames(Session& s, const std::vector<std::string>& newNames) {
 }
 
 // A selected file may hold a row's new name too, and still hold it when the job, going
-// in row order, reaches that row: when it comes later and is renamed only after. The
-// rename would then fail half-way through the job; the row is marked now instead, as
-// one whose new name exists. (A selected file that comes earlier has made way by then;
-// one that keeps its name gives two rows one new name, which the new-name check marks.)
+// in row order, reaches that row: when it comes later and is renamed only after, or is
+// marked itself (the report's OK leaves it out, under its name). The rename would then
+// fail half-way through the job; the row is marked now instead, as one whose new name
+// exists. (An earlier file that is renamed has made way by then; a later one that keeps
+// its name gives two rows one new name, which the new-name check has marked.) Runs
+// after the other checks, so that their marks are known, and in row order, so that its
+// own are.
 void CheckSelectedNamesInTheWay(Session& s, const std::vector<std::string>& newNames) {
-  const std::vector<std::string>& current = s.selection.store.ComboFile1;
+  const SelectionStore& store = s.selection.store;
+  const std::vector<std::string>& current = store.ComboFile1;
   if (current.size() != newNames.size()) return;
   NameSet held(current, current.size());
   for (std::size_t j = 0; j < current.size(); ++j) held.Insert(j);
+  const auto marked = [&store](std::size_t row) { return store.ComboClearString[row] == kMarker; };
   for (std::size_t i = 0; i < newNames.size(); ++i) {
-    if (newNames[i] == current[i]) continue;
+    if (newNames[i] == current[i] || marked(i)) continue;  // a marked row leaves anyway
     const std::optional<std::size_t> j = held.Find(newNames[i]);
     if (!j || *j == i) continue;
-    if (*j < i || newNames[*j] == current[*j]) continue;
+    const bool stillThere = marked(*j) || (*j > i && newNames[*j] != current[*j]);
+    if (!stillThere) continue;
     Raise(s.actions.ConflictExisting);
     MarkRow(s, i);
   }
@@ -183,12 +189,10 @@ ConflictOutcome FindConflicts(Session& s, UserInterface& ui) {
   std::vector<std::string> newNames = NewNames(s);
   if (due.zeroLength) CheckZeroLength(s, ui);
   CheckNameLength(s, newNames);
-  if (due.existingNames) {
-    CheckExistingNames(s, newNames);
-    CheckSelectedNamesInTheWay(s, newNames);
-  }
+  if (due.existingNames) CheckExistingNames(s, newNames);
   if (due.newNames) CheckNewNames(s, ui, newNames);
   if (due.destination) CheckDestination(s, ui, newNames);
+  if (due.existingNames) CheckSelectedNamesInTheWay(s, newNames);
 
   if (s.rename.ImpossibleTotal < 1) {
     // The checks mark rows only; the names stand as computed.

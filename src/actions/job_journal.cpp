@@ -154,7 +154,9 @@ Status JobJournal::Begin(const UndoJournal& previousInMemory) {
   if (JournalKeptFiles(path) == 0) {
     previous = UndoJournal{};
   } else if (auto onDisk = ReadJournal(path); onDisk.ok()) {
-    previous = std::move(onDisk->journal);
+    // After an undo, a kept file still in place is one the undo could not put back (its
+    // copy was kept): it stays.
+    previous = onDisk->state == JournalState::Used ? UndoJournal{} : std::move(onDisk->journal);
   }
   // The intents, from the job's list when it keeps one, else made row by row.
   std::size_t rows = 0;
@@ -202,10 +204,11 @@ Status JobJournal::Flush(std::size_t upto, Sync sync) {
   }
   if (!copies.empty()) line += ",\"copies\":[" + copies + "]";
   line += "}\n";
+  // A line the file did not take leaves its rows to the next flush.
+  if (Status appended = file_.Append(line); !appended) return appended;
   done_.clear();
   copies_.clear();
   flushedUpto_ = upto;
-  if (Status appended = file_.Append(line); !appended) return appended;
   const auto now = std::chrono::steady_clock::now();
   if (sync == Sync::No || (sync == Sync::WhenDue && now - syncedAt_ < kSyncInterval)) {
     return Status::Ok();
@@ -216,9 +219,11 @@ Status JobJournal::Flush(std::size_t upto, Sync sync) {
 
 Status JobJournal::Finish(std::size_t upto) {
   if (!file_.open()) return Status::Ok();
-  if (Status flushed = Flush(upto); !flushed) return flushed;
-  // Every row is settled on the disk now. The mark is not synced on its own: a power cut
-  // that takes it leaves an open journal with nothing unknown, whose undo is the same.
+  if (Status flushed = Flush(upto, Sync::No); !flushed) return flushed;
+  // Every line reaches the disk before the mark is written (an earlier flush may have
+  // written the last one without a sync). The mark is not synced on its own: a power cut
+  // that takes it leaves an open journal with every row settled, whose undo is the same.
+  if (Status synced = file_.Sync(); !synced) return synced;
   const Status marked = file_.PatchAt(
       JournalStateOffset(), JournalStateWord(JournalState::Complete), DurableFile::Then::NoSync);
   file_.Close();

@@ -40,21 +40,29 @@ Status RestoreKept(Session& s, std::size_t i, const std::string& copy) {
 
 // The file a kept copy had replaced cannot have its name back. Left hidden, it would go
 // with the next job's clean-up of hidden files; it comes out beside the copy instead,
-// under the copy's name and ".replaced" (a number added while that is taken).
+// under the copy's name and ".replaced" (a number added while that is taken), or, where
+// the file system refuses such a name (too long), under its hidden name without the dot.
+// Where even that fails it stays hidden, and the report says where.
 void UnhideReplaced(Session& s, std::size_t i, const std::string& copy) {
-  const UndoJournal& j = s.actions.journal;
+  UndoJournal& j = s.actions.journal;
   if (i >= j.ComboUndoKept.size() || j.ComboUndoKept[i].empty()) return;
-  const std::string kept = DestPath(s) + j.ComboUndoKept[i];
+  const std::string hidden = j.ComboUndoKept[i];
+  const std::string kept = DestPath(s) + hidden;
   if (!EntryExists(s, kept)) return;
-  for (int n = 0; n < 100; ++n) {
-    const std::string name = copy + ".replaced" + (n == 0 ? "" : "-" + std::to_string(n));
+  // No later clean-up of this journal's kept files may take it.
+  j.ComboUndoKept[i].clear();
+  const auto moveTo = [&](const std::string& name) {
     const Status moved = s.files.Rename(kept, name);  // never over an existing name
-    if (moved) {
-      s.actions.unhiddenByUndo.push_back(name);
-      return;
-    }
-    if (moved.code() != EEXIST) return;
+    if (moved) s.actions.unhiddenByUndo.push_back(name);
+    return moved;
+  };
+  for (int n = 0; n < 100; ++n) {
+    const Status moved = moveTo(copy + ".replaced" + (n == 0 ? "" : "-" + std::to_string(n)));
+    if (moved) return;
+    if (moved.code() != EEXIST) break;
   }
+  if (hidden.size() > 1 && hidden[0] == '.' && moveTo(DestPath(s) + hidden.substr(1))) return;
+  s.actions.unhiddenByUndo.push_back(kept);
 }
 
 // Deletes the copy of row i when it is unchanged; a changed copy stays and is reported.

@@ -3,6 +3,8 @@
 // refuses the job.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -152,6 +154,88 @@ TEST_F(WriteAheadTest, AKilledRenameIsUndoneExactly) {
   }
 }
 
+// Files can grow no further than `bytes` (as on a full disk); RLIM_INFINITY frees them.
+void LimitFileSize(rlim_t bytes) {
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = bytes;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+// The disk fills at the n-th rename: the journal can grow no further.
+class FillingFileServices : public PosixFileServices {
+ public:
+  FillingFileServices(int fillAt, std::string journal)
+      : fillAt_(fillAt), journal_(std::move(journal)) {}
+  Status RenameIn(const FolderHandle& folder, const std::string& from,
+                  const std::string& to) override {
+    if (++calls_ == fillAt_) {
+      struct stat st {};
+      ::stat(journal_.c_str(), &st);
+      LimitFileSize(static_cast<rlim_t>(st.st_size));
+    }
+    return PosixFileServices::RenameIn(folder, from, to);
+  }
+
+ private:
+  int fillAt_;
+  std::string journal_;
+  int calls_ = 0;
+};
+
+// Room comes back when the failure is reported, before the job writes its last line.
+class FreeingUi : public FakeUi {
+ public:
+  MessageReply OpenMessageWindow(const MessageWindowContent& content) override {
+    LimitFileSize(RLIM_INFINITY);
+    return FakeUi::OpenMessageWindow(content);
+  }
+};
+
+// A block line the full disk refused is not lost: its rows go into the job's last line,
+// and undo reverses every rename that was done.
+TEST_F(WriteAheadTest, ABlockLineAFullDiskRefusedIsWrittenWithTheLastOne) {
+  Files(3000);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    FillingFileServices files(1500, journal);
+    FakeEnvironment env;
+    FreeingUi ui;
+    Session s(files, env);
+    s.selection.Dir1Path = work;
+    s.state.WorkFolder = work + "/";
+    s.state.ActionName = "Rename";
+    s.state.ActionIndex = static_cast<std::int16_t>(ActionIndexOf("Rename"));
+    s.actions.journalPath = journal;
+    ReadFileList(s);
+    s.selection.Selected.assign(s.selection.Files.size(), true);
+    CountSelected(s);
+    BuildSelectionRows(s);
+    SplitSelectedNames(s);
+    for (const std::string& name : s.selection.store.ComboFile1) {
+      s.selection.List1.push_back("g" + name);
+    }
+    s.state.JobReady = true;
+    s.state.ActionBusy = true;
+    DoAction(s, ui);
+    ::_exit(ui.messages.size() == 1 ? 0 : 1);  // the failure was reported
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  const auto renamed = ListOf(work);
+  EXPECT_EQ(std::count_if(renamed.begin(), renamed.end(),
+                          [](const std::string& n) { return n[0] == 'g'; }),
+            2048);  // the walk stopped at the refused line
+  const auto onDisk = ReadJournal(journal);
+  ASSERT_TRUE(onDisk.ok()) << onDisk.status().error().Describe();
+  EXPECT_EQ(onDisk->journal.ComboUndoOldName.size(), 2048u);
+  UndoFromDisk(journal);
+  EXPECT_EQ(ListOf(work), originals);
+}
+
 TEST_F(WriteAheadTest, AnOlderJournalIsNeverReplayedOverANewerInterruptedJob) {
   Files(3);
   // Job A runs to its end, job B is killed before it renames anything.
@@ -220,22 +304,39 @@ TEST_F(JournalJobTest, UndoOfAnOverwritingCopyBringsTheReplacedFileBack) {
 // A copy edited since the job stays; the file it had replaced cannot have its name back
 // and comes out of hiding beside it, where no later job's clean-up reaches it.
 TEST_F(JournalJobTest, TheFileAnEditedCopyReplacedComesBackBesideIt) {
-  for (const bool nameTaken : {false, true}) {
-    SCOPED_TRACE(nameTaken ? "a.txt.replaced taken" : "a.txt.replaced free");
+  const std::string longName = std::string(245, 'n') + ".txt";  // no room for ".replaced"
+  const struct {
+    const char* name;
+    std::string file;
+    bool nameTaken;
+    std::string beside;  // "" for the hidden name without its dot
+  } rows[] = {
+      {"free", "a.txt", false, "a.txt.replaced"},
+      {"taken", "a.txt", true, "a.txt.replaced-1"},
+      {"too_long", longName, false, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     work.clear();
     dest.clear();
-    work.file("a.txt", "new");
-    dest.file("a.txt", "old");
-    if (nameTaken) dest.file("a.txt.replaced", "someone else's");
-    const std::string besideName = nameTaken ? "a.txt.replaced-1" : "a.txt.replaced";
+    work.file(row.file, "new");
+    dest.file(row.file, "old");
+    if (row.nameTaken) dest.file(row.file + ".replaced", "someone else's");
     SetAction("Copy", /*overwrite=*/true);
-    PrepareJob({{"a.txt", "a.txt"}});
+    PrepareJob({{row.file, row.file}});
     JobClick(s, ui);
-    dest.file("a.txt", "edited by hand");
+    dest.file(row.file, "edited by hand");
     UndoClick(s, ui);
-    EXPECT_EQ(dest.read("a.txt"), "edited by hand");
-    EXPECT_EQ(dest.read(besideName), "old");
-    EXPECT_EQ(s.actions.unhiddenByUndo, (Names{dest.path() + "/" + besideName}));
+    EXPECT_EQ(dest.read(row.file), "edited by hand");
+    std::string beside = row.beside;
+    if (beside.empty()) {
+      for (const std::string& name : dest.names()) {
+        if (name.rfind("quillon-kept-", 0) == 0) beside = name;
+      }
+    }
+    ASSERT_FALSE(beside.empty());
+    EXPECT_EQ(dest.read(beside), "old");
+    EXPECT_EQ(s.actions.unhiddenByUndo, (Names{dest.path() + "/" + beside}));
     EXPECT_TRUE(ui.showed("1 file they had replaced is back beside them"));
     // The next job replaces the journal and clears what the last one hid: nothing is left
     // to clear, and the replaced file stays.
@@ -244,9 +345,9 @@ TEST_F(JournalJobTest, TheFileAnEditedCopyReplacedComesBackBesideIt) {
     work.file("b.txt", "b");
     PrepareJob({{"b.txt", "c.txt"}});
     JobClick(s, ui);
-    EXPECT_EQ(dest.read(besideName), "old");
-    if (nameTaken) {
-      EXPECT_EQ(dest.read("a.txt.replaced"), "someone else's");
+    EXPECT_EQ(dest.read(beside), "old");
+    if (row.nameTaken) {
+      EXPECT_EQ(dest.read(row.file + ".replaced"), "someone else's");
     }
   }
 }

@@ -345,11 +345,15 @@ TEST_F(CliTest, PreviewReportsConflictsWithExitOne) {
                                                      {"ReplaceString", "b"},
                                                      {"ReplaceWith", "a"}}));
   EXPECT_EQ(result.status, 1) << result.out;
+  // a.txt keeps its name and b.txt would take it: a.txt is marked for the shared new
+  // name, and b.txt because a.txt, left out by the report's OK, still holds it.
   const json out = result.parsed();
   EXPECT_EQ(out["counters"]["ConflictNewName"], 1);
-  EXPECT_EQ(out["counters"]["ImpossibleTotal"], 1);
+  EXPECT_EQ(out["counters"]["ConflictExisting"], 1);
+  EXPECT_EQ(out["counters"]["ImpossibleTotal"], 2);
   EXPECT_EQ(out["rows"][0]["status"], "#$#");
-  EXPECT_EQ(out["report"].get<std::string>().rfind("Total 1 conflicting file found.\r\n\r\n", 0),
+  EXPECT_EQ(out["rows"][1]["status"], "#$#");
+  EXPECT_EQ(out["report"].get<std::string>().rfind("Total 2 conflicting files found.\r\n\r\n", 0),
             0u);
   EXPECT_EQ(out["jobReady"], false);
 }
