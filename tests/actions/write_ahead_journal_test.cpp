@@ -54,34 +54,41 @@ std::vector<std::string> ListOf(const std::string& folder) {
   return *files.ListFiles(folder);
 }
 
-// Prepares `action` on every file of `work` (new name = prefix + old name) and runs it in
-// a child process killed at the n-th operation. Returns whether the child was killed.
+// Prepares `action` on every file of `work` (new name = prefix + old name) and runs it
+// on these file services, as the Job button would.
+void RunJob(FileServices& files, UserInterface& ui, const std::string& work,
+            const std::string& dest, const std::string& journal, const std::string& action,
+            bool overwrite, const std::string& prefix) {
+  FakeEnvironment env;
+  Session s(files, env);
+  s.selection.Dir1Path = work;
+  s.state.WorkFolder = work + "/";
+  s.state.ActionDestFolder = s.state.DestFolder = dest + "/";
+  s.state.ActionName = action;
+  s.state.ActionIndex = static_cast<std::int16_t>(ActionIndexOf(action));
+  s.state.OverwriteConfirmed = overwrite;
+  s.actions.journalPath = journal;
+  ReadFileList(s);
+  s.selection.Selected.assign(s.selection.Files.size(), true);
+  CountSelected(s);
+  BuildSelectionRows(s);
+  SplitSelectedNames(s);
+  for (const std::string& name : s.selection.store.ComboFile1) {
+    s.selection.List1.push_back(prefix + name);
+  }
+  s.state.JobReady = true;
+  s.state.ActionBusy = true;
+  DoAction(s, ui);
+}
+
+// RunJob in a child process killed at the n-th operation. Returns whether it was killed.
 bool RunKilled(const std::string& work, const std::string& dest, const std::string& journal,
                const std::string& action, bool overwrite, const std::string& prefix, int killAt) {
   const pid_t child = ::fork();
   if (child == 0) {
     KillingFileServices files(killAt);
-    FakeEnvironment env;
     FakeUi ui;
-    Session s(files, env);
-    s.selection.Dir1Path = work;
-    s.state.WorkFolder = work + "/";
-    s.state.ActionDestFolder = s.state.DestFolder = dest + "/";
-    s.state.ActionName = action;
-    s.state.ActionIndex = static_cast<std::int16_t>(ActionIndexOf(action));
-    s.state.OverwriteConfirmed = overwrite;
-    s.actions.journalPath = journal;
-    ReadFileList(s);
-    s.selection.Selected.assign(s.selection.Files.size(), true);
-    CountSelected(s);
-    BuildSelectionRows(s);
-    SplitSelectedNames(s);
-    for (const std::string& name : s.selection.store.ComboFile1) {
-      s.selection.List1.push_back(prefix + name);
-    }
-    s.state.JobReady = true;
-    s.state.ActionBusy = true;
-    DoAction(s, ui);
+    RunJob(files, ui, work, dest, journal, action, overwrite, prefix);
     ::_exit(0);
   }
   int status = 0;
@@ -200,25 +207,8 @@ TEST_F(WriteAheadTest, ABlockLineAFullDiskRefusedIsWrittenWithTheLastOne) {
   if (child == 0) {
     ::signal(SIGXFSZ, SIG_IGN);
     FillingFileServices files(1500, journal);
-    FakeEnvironment env;
     FreeingUi ui;
-    Session s(files, env);
-    s.selection.Dir1Path = work;
-    s.state.WorkFolder = work + "/";
-    s.state.ActionName = "Rename";
-    s.state.ActionIndex = static_cast<std::int16_t>(ActionIndexOf("Rename"));
-    s.actions.journalPath = journal;
-    ReadFileList(s);
-    s.selection.Selected.assign(s.selection.Files.size(), true);
-    CountSelected(s);
-    BuildSelectionRows(s);
-    SplitSelectedNames(s);
-    for (const std::string& name : s.selection.store.ComboFile1) {
-      s.selection.List1.push_back("g" + name);
-    }
-    s.state.JobReady = true;
-    s.state.ActionBusy = true;
-    DoAction(s, ui);
+    RunJob(files, ui, work, dest, journal, "Rename", false, "g");
     ::_exit(ui.messages.size() == 1 ? 0 : 1);  // the failure was reported
   }
   int status = 0;
