@@ -53,7 +53,7 @@ void DoRenameAndCopy(Session& s, UserInterface& ui) {
                   const std::string* newName = ListedName(s, i);
                   if (newName == nullptr) return RefuseName("rename", oldName);
                   if (!PlainName(*newName)) return RefuseName("rename", *newName);
-                  JournalRow(s, oldName, *newName);
+                  JournalCopyRow(s, oldName, *newName, std::nullopt, "");
                   const std::string newPath = work + *newName;
                   if (*newName != oldName) {
                     if (Status renamed = s.files.Rename(oldPath, newPath); !renamed.ok()) {

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <limits>
 
+#include "actions/job_intents.h"
 #include "ui/messages.h"
 
 namespace quillon {
@@ -37,8 +38,6 @@ void JournalRow(Session& s, const std::string& oldName, const std::string& newNa
   UndoJournal& j = s.actions.journal;
   j.ComboUndoOldName.push_back(oldName);
   j.ComboUndoNewName.push_back(newName);
-  j.ComboUndoCopy.emplace_back();
-  j.ComboUndoKept.emplace_back();
 }
 
 void ReserveJournalRows(Session& s, std::size_t more) {
@@ -46,8 +45,10 @@ void ReserveJournalRows(Session& s, std::size_t more) {
   const std::size_t rows = j.ComboUndoOldName.size() + more;
   j.ComboUndoOldName.reserve(rows);
   j.ComboUndoNewName.reserve(rows);
-  j.ComboUndoCopy.reserve(rows);
-  j.ComboUndoKept.reserve(rows);
+  if (Copies(s.state.ActionName)) {
+    j.ComboUndoCopy.reserve(rows);
+    j.ComboUndoKept.reserve(rows);
+  }
 }
 
 void DropJournalRowsFrom(Session& s, std::size_t from) {
@@ -59,11 +60,11 @@ void DropJournalRowsFrom(Session& s, std::size_t from) {
 }
 
 void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
-                    const FileIdentity& copy, const std::string& kept) {
+                    const std::optional<FileIdentity>& copy, const std::string& kept) {
   JournalRow(s, oldName, newName);
   UndoJournal& j = s.actions.journal;
-  j.ComboUndoCopy.back() = copy;
-  j.ComboUndoKept.back() = kept;
+  j.ComboUndoCopy.push_back(copy);
+  j.ComboUndoKept.push_back(kept);
 }
 
 Result<FileIdentity> CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,

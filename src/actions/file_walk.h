@@ -33,16 +33,17 @@ void ReportFailure(Session& s, UserInterface& ui, const char* tag,
 // a renamed link counts as itself).
 bool EntryExists(Session& s, const std::string& path);
 
-// Appends one row to the journal: the name before and after the job.
+// Appends one row to the journal: the name before and after the job. The lists of
+// copies and kept names hold rows only for an action that copies.
 void JournalRow(Session& s, const std::string& oldName, const std::string& newName);
 // Room for `more` rows in the journal, so that a long walk does not regrow its lists.
 void ReserveJournalRows(Session& s, std::size_t more);
 // Takes back the rows journaled from row `from` on.
 void DropJournalRowsFrom(Session& s, std::size_t from);
-// The same for a copy: the copy as it was made, and the name the file it replaced is kept
-// under ("" for none).
+// The same for a copy: the copy as it was made (nullopt until it is), and the name the
+// file it replaced is kept under ("" for none).
 void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
-                    const FileIdentity& copy, const std::string& kept);
+                    const std::optional<FileIdentity>& copy, const std::string& kept);
 // Copies `from` to `to` for store row i without ever destroying a file: a file already at
 // `to` (when overwriting is confirmed) is first renamed aside under the row's kept name,
 // and put back when the copy fails. `kept` receives the name used ("" when none). Returns

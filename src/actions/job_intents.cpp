@@ -6,11 +6,11 @@
 #include <functional>
 
 namespace quillon {
-namespace {
-
 bool Copies(const std::string& action) {
   return action == "Rename And Copy" || action == "Copy And Rename" || action == "Copy";
 }
+
+namespace {
 
 // Tells one job's kept files from another's.
 std::string JobToken() {

@@ -19,6 +19,9 @@ void ForEachIntent(Session& s, const std::function<void(const IntentRow&)>& take
 // the kept names from them. Other jobs only write them to the journal.
 bool JobKeepsIntents(const Session& s);
 
+// Whether the action makes copies, whose rows the journal knows by the copy made.
+bool Copies(const std::string& action);
+
 // The name in the destination folder under which the file that store row `index`'s
 // copy replaces is kept until the next job.
 std::string KeptName(const std::string& token, std::size_t index);

@@ -414,6 +414,7 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
   // The done rows, and those of an interrupted block; a finished job did nothing more.
   const bool finished = out.state != JournalState::Open;
   const bool attributes = j.TextUndoAction == "Set Attribute";
+  const bool copying = Copies(j.TextUndoAction);
   for (std::size_t k = 0; k < intents.size(); ++k) {
     if (seen[k] == kNotDone || (seen[k] == kUnknown && finished)) continue;
     const IntentRow& row = intents[k];
@@ -423,8 +424,10 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
       j.ComboUndoAttr.push_back(row.attr);
       j.ComboUndoRawAttr.push_back(row.raw);
     }
-    j.ComboUndoCopy.push_back(copies[k]);
-    j.ComboUndoKept.push_back(row.kept);
+    if (copying) {
+      j.ComboUndoCopy.push_back(copies[k]);
+      j.ComboUndoKept.push_back(row.kept);
+    }
     out.certain.push_back(seen[k] == kDone);
   }
   return out;

@@ -24,9 +24,9 @@ struct UndoJournal {
   // exact mode and user.DOSATTRIB bytes (nullopt where they could not be read).
   std::vector<std::string> ComboUndoAttr;
   std::vector<std::optional<RawAttributes>> ComboUndoRawAttr;
-  // The copying actions, same rows: the copy as it was made (nullopt where that is not
-  // known, after an interrupted job), and the hidden name in the destination under which
-  // the file a copy replaced is kept ("" when none was replaced).
+  // The copying actions only (empty for the others), same rows: the copy as it was made
+  // (nullopt where that is not known, after an interrupted job), and the hidden name in
+  // the destination under which the file a copy replaced is kept ("" when none was).
   std::vector<std::optional<FileIdentity>> ComboUndoCopy;
   std::vector<std::string> ComboUndoKept;
 
