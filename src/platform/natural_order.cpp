@@ -1,6 +1,7 @@
 #include "platform/natural_order.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "platform/file_services.h"
@@ -119,8 +120,62 @@ bool NaturalLess(const std::string& a, const std::string& b) {
 
 namespace {
 
+// The key byte of each ASCII byte that stands for itself, folded; 0 for the others
+// (digits, which make numbers, 0 and 1, which are shifted, and bytes beyond ASCII).
+constexpr std::array<unsigned char, 256> kKeyByte = [] {
+  std::array<unsigned char, 256> key{};
+  for (int c = 2; c < 0x80; ++c) {
+    if (c >= '0' && c <= '9') continue;
+    key[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  }
+  return key;
+}();
+
+// Writes the key of `name` at `out` when the name is all ASCII, as AppendSortKey would,
+// and returns its end; nullptr, with nothing of use written, for any other name. Room
+// for 4 bytes per byte of the name and 8 more is needed: a byte gives at most three
+// (a one-digit number), a number of 255 digits or more five more, and the name follows.
+char* WriteAsciiSortKey(char* out, std::string_view name) {
+  for (std::size_t i = 0; i < name.size();) {
+    const auto byte = static_cast<unsigned char>(name[i]);
+    if (byte >= 0x80) return nullptr;
+    if (kKeyByte[byte] != 0) {
+      *out++ = static_cast<char>(kKeyByte[byte]);
+      ++i;
+    } else if (IsDigit(name[i])) {
+      const DigitRun run = ScanDigits(name, i);
+      const std::size_t length = run.end - run.first;
+      *out++ = '0';
+      if (length < 255) {
+        *out++ = static_cast<char>(length);
+      } else {
+        *out++ = static_cast<char>(255);
+        for (int shift = 24; shift >= 0; shift -= 8) {
+          *out++ = static_cast<char>((length >> shift) & 0xFF);
+        }
+      }
+      out = std::copy_n(name.data() + run.first, length, out);
+      i = run.end;
+    } else {  // 0 and 1
+      *out++ = '\1';
+      *out++ = static_cast<char>(byte + 1);
+      ++i;
+    }
+  }
+  *out++ = '\0';
+  return std::copy(name.begin(), name.end(), out);
+}
+
 // Appends the key of `name` to `key`.
 void AppendSortKey(std::string& key, std::string_view name) {
+  // Most names are ASCII: their keys are written in place, with no call per byte.
+  const std::size_t at = key.size();
+  key.resize(at + 4 * name.size() + 8);
+  if (char* end = WriteAsciiSortKey(key.data() + at, name)) {
+    key.resize(static_cast<std::size_t>(end - key.data()));
+    return;
+  }
+  key.resize(at);
   for (std::size_t i = 0; i < name.size();) {
     if (IsDigit(name[i])) {
       // '0' marks a number, then its significant length (one byte below 255, else 255 and
@@ -142,7 +197,7 @@ void AppendSortKey(std::string& key, std::string_view name) {
     }
     const auto byte = static_cast<unsigned char>(name[i]);
     if (byte >= 2 && byte < 0x80) {  // ASCII other than 0 and 1: the folded byte itself
-      key.push_back(static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + 32 : byte));
+      key.push_back(static_cast<char>(kKeyByte[byte]));
       ++i;
       continue;
     }
@@ -170,8 +225,14 @@ void SortNaturally(std::vector<std::string>& names) {
     std::size_t length;      // the key's length
     std::size_t nameLength;  // the name, the key's tail
   };
+  // Keys are about twice their names; a key is written with room for its worst case.
   std::size_t bytes = 0;
-  for (const std::string& name : names) bytes += name.size() * 2 + 2;
+  std::size_t longest = 0;
+  for (const std::string& name : names) {
+    bytes += name.size() * 2 + 2;
+    longest = std::max(longest, name.size());
+  }
+  bytes += 4 * longest + 8;
   std::string keys;
   keys.reserve(bytes);
   std::vector<Entry> entries;
