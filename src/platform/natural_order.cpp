@@ -131,10 +131,27 @@ constexpr std::array<unsigned char, 256> kKeyByte = [] {
   return key;
 }();
 
+// Writes the key of the number in `digits` (its significant digits) at `out` and returns
+// its end: '0' marks a number, then its length (one byte below 255, else 255 and four
+// bytes), then the digits. That is at most six bytes more than the digits.
+char* WriteNumberKey(char* out, std::string_view digits) {
+  const std::size_t length = digits.size();
+  *out++ = '0';
+  if (length < 255) {
+    *out++ = static_cast<char>(length);
+  } else {
+    *out++ = static_cast<char>(255);
+    for (int shift = 24; shift >= 0; shift -= 8) {
+      *out++ = static_cast<char>((length >> shift) & 0xFF);
+    }
+  }
+  return std::copy(digits.begin(), digits.end(), out);
+}
+
 // Writes the key of `name` at `out` when the name is all ASCII, as AppendSortKey would,
-// and returns its end; nullptr, with nothing of use written, for any other name. Room
-// for 4 bytes per byte of the name and 8 more is needed: a byte gives at most three
-// (a one-digit number), a number of 255 digits or more five more, and the name follows.
+// and returns its end; nullptr, with nothing of use written, for any other name. It needs
+// room for 4 bytes per byte of the name and 8 more: no byte gives more than three (a
+// one-digit number: '0', its length, the digit), then come the end mark and the name.
 char* WriteAsciiSortKey(char* out, std::string_view name) {
   for (std::size_t i = 0; i < name.size();) {
     const auto byte = static_cast<unsigned char>(name[i]);
@@ -144,17 +161,7 @@ char* WriteAsciiSortKey(char* out, std::string_view name) {
       ++i;
     } else if (IsDigit(name[i])) {
       const DigitRun run = ScanDigits(name, i);
-      const std::size_t length = run.end - run.first;
-      *out++ = '0';
-      if (length < 255) {
-        *out++ = static_cast<char>(length);
-      } else {
-        *out++ = static_cast<char>(255);
-        for (int shift = 24; shift >= 0; shift -= 8) {
-          *out++ = static_cast<char>((length >> shift) & 0xFF);
-        }
-      }
-      out = std::copy_n(name.data() + run.first, length, out);
+      out = WriteNumberKey(out, name.substr(run.first, run.end - run.first));
       i = run.end;
     } else {  // 0 and 1
       *out++ = '\1';
@@ -178,20 +185,11 @@ void AppendSortKey(std::string& key, std::string_view name) {
   key.resize(at);
   for (std::size_t i = 0; i < name.size();) {
     if (IsDigit(name[i])) {
-      // '0' marks a number, then its significant length (one byte below 255, else 255 and
-      // four bytes), then its significant digits.
       const DigitRun run = ScanDigits(name, i);
-      const std::size_t length = run.end - run.first;
-      key.push_back('0');
-      if (length < 255) {
-        key.push_back(static_cast<char>(length));
-      } else {
-        key.push_back(static_cast<char>(255));
-        for (int shift = 24; shift >= 0; shift -= 8) {
-          key.push_back(static_cast<char>((length >> shift) & 0xFF));
-        }
-      }
-      key.append(name.substr(run.first, length));
+      const std::size_t start = key.size();
+      key.resize(start + (run.end - run.first) + 6);
+      char* end = WriteNumberKey(key.data() + start, name.substr(run.first, run.end - run.first));
+      key.resize(static_cast<std::size_t>(end - key.data()));
       i = run.end;
       continue;
     }
