@@ -7,6 +7,8 @@
 #
 #   rename   FILES empty files *.txt -> *.dat (also at 1,000 and 10,000 with --sizes)
 #              bare loop     bench/rename_loop.c: list the folder, renameat2 each file
+#              in name order the same loop in the names' order, the order a job keeps
+#                            (shown beside the floor; the targets are against the floor)
 #              quillon-cli   run JOB --journal J; the same with --json
 #              mmv           mmv '*.txt' '#1.dat'
 #              perl rename   file-rename -0 's/\.txt$/.dat/' (names on standard input)
@@ -231,6 +233,7 @@ EOF
 
 in_cwd=(env -C "$scratch/cwd")
 tool_loop() { timed "$1" "$loop" "$2" txt dat; }
+tool_sorted() { timed "$1" "$loop" "$2" txt dat sorted; }
 tool_quillon() { timed "$1" "${in_cwd[@]}" "$cli" run "$scratch/rename.json" --folder "$2" --journal "$scratch/journal.json"; }
 tool_json() { timed "$1" "${in_cwd[@]}" "$cli" run "$scratch/rename.json" --folder "$2" --journal "$scratch/journal.json" --json; }
 tool_mmv() { timed "$1" env -C "$2" mmv '*.txt' '#1.dat'; }
@@ -240,7 +243,7 @@ tool_rename() {
   timed "$1" env -C "$2" sh -c 'exec file-rename -0 "s/\.txt\$/.dat/" <"$0"' "$scratch/names0"
 }
 
-declare -A label_name=([loop]="bare renameat2 loop" [quillon]="quillon-cli run" [json]="quillon-cli run --json"
+declare -A label_name=([loop]="bare renameat2 loop" [sorted]="bare loop, name order" [quillon]="quillon-cli run" [json]="quillon-cli run --json"
   [mmv]="mmv" [rename]="perl rename" [undo]="quillon-cli undo" [back]="bare loop, back")
 
 # rename_section COUNT TOOLS...: paired rounds of the rename with these tools; when
@@ -298,10 +301,10 @@ declare -A round_kb
 peers=()
 [ "$have_mmv" -eq 1 ] && peers+=(mmv)
 [ "$have_rename" -eq 1 ] && peers+=(rename)
-rename_section "$files" loop quillon json "${peers[@]}"
+rename_section "$files" loop sorted quillon json "${peers[@]}"
 if [ "$sizes" -eq 1 ]; then
   for count in 1000 10000; do
-    rename_section "$count" loop quillon "${peers[@]}"
+    rename_section "$count" loop sorted quillon "${peers[@]}"
   done
 fi
 
@@ -412,11 +415,11 @@ echo
 echo "On $fs_type ($(nproc) cores); medians of $runs paired rounds; × floor is the median of the rounds' ratios"
 echo
 echo "Rename of $files files (floor: the bare loop)"
-report "rename$files" "bare renameat2 loop" "quillon-cli run" "quillon-cli run --json" mmv "perl rename"
+report "rename$files" "bare renameat2 loop" "bare loop, name order" "quillon-cli run" "quillon-cli run --json" mmv "perl rename"
 if [ "$sizes" -eq 1 ]; then
   for count in 1000 10000; do
     echo "Rename of $count files"
-    report "rename$count" "bare renameat2 loop" "quillon-cli run" mmv "perl rename"
+    report "rename$count" "bare renameat2 loop" "bare loop, name order" "quillon-cli run" mmv "perl rename"
   done
 fi
 echo "Undo of that rename (floor: the bare loop renaming back)"

@@ -2,7 +2,11 @@
  * every regular file whose name ends in .FROM to the same stem ending in .TO.
  * No checks beyond what the kernel does, no output but errors.
  *
- * Usage: rename_loop DIR FROM TO      (extensions without the dot)
+ * Usage: rename_loop DIR FROM TO [sorted]     (extensions without the dot)
+ *   sorted   rename in byte order of the names instead of the folder's own order: the
+ *            order a job keeps (for names whose digit runs have one width, byte order
+ *            is natural order). On ext4 the folder's order is its hash order, which
+ *            touches its blocks in turn; name order costs more there.
  * Exit: 0 done, 1 a rename failed (renames before it stay done), 2 usage or listing error.
  */
 #define _GNU_SOURCE
@@ -14,9 +18,13 @@
 #include <string.h>
 #include <unistd.h>
 
+static int ByName(const void* a, const void* b) {
+  return strcmp(*(char* const*)a, *(char* const*)b);
+}
+
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    fprintf(stderr, "usage: %s DIR FROM TO\n", argv[0]);
+  if ((argc != 4 && argc != 5) || (argc == 5 && strcmp(argv[4], "sorted") != 0)) {
+    fprintf(stderr, "usage: %s DIR FROM TO [sorted]\n", argv[0]);
     return 2;
   }
   const char* from = argv[2];
@@ -57,6 +65,7 @@ int main(int argc, char** argv) {
     names[count++] = strdup(entry->d_name);
   }
   closedir(dir);
+  if (argc == 5) qsort(names, count, sizeof *names, ByName);
 
   char newName[4096];
   for (size_t i = 0; i < count; ++i) {
