@@ -60,6 +60,33 @@ void OpenNamedFolder(Session& s, UserInterface& ui) {
   SetControlState(s, ui, "setButGlobal");
 }
 
+std::string FilesCount(std::size_t n) {
+  return std::to_string(n) + (n == 1 ? " file" : " files");
+}
+
+}  // namespace
+
+std::string InterruptedJobText(const JournalOnDisk& onDisk) {
+  const UndoJournal& j = onDisk.journal;
+  const std::size_t rows = j.ComboUndoOldName.size();
+  std::size_t sure = 0;
+  for (std::size_t k = 0; k < rows && k < onDisk.certain.size(); ++k) sure += onDisk.certain[k];
+  // Rows of the block the job was in when it stopped may or may not have been done.
+  std::string reach;
+  if (sure == rows) {
+    reach = "It had reached " + FilesCount(rows);
+  } else if (sure == 0) {
+    reach = "It may have reached up to " + FilesCount(rows);
+  } else {
+    reach = "It had reached " + FilesCount(sure) + ", and may have reached up to " +
+            std::to_string(rows) + ",";
+  }
+  return "The last job (" + j.TextUndoAction + ") was interrupted before it ended. " + reach +
+         " in " + j.TextUndoWorkDir + ".\r\n\r\nDo you want to undo what it did?";
+}
+
+namespace {
+
 // A job that was killed half-way left its journal open: the user may undo what it did.
 void OfferInterruptedUndo(Session& s, UserInterface& ui) {
   if (s.actions.journalPath.empty()) return;
@@ -68,10 +95,7 @@ void OfferInterruptedUndo(Session& s, UserInterface& ui) {
   const std::size_t rows = onDisk->journal.ComboUndoOldName.size();
   if (rows == 0 || onDisk->journal.TextUndoAction == "Delete") return;
   s.message.MessageKey = "MessageInterruptedJob";
-  s.message.MessageReadyText =
-      "The last job (" + onDisk->journal.TextUndoAction + ") was interrupted before it ended. It " +
-      "had reached " + std::to_string(rows) + " file" + (rows == 1 ? "" : "s") + " in " +
-      onDisk->journal.TextUndoWorkDir + ".\r\n\r\nDo you want to undo what it did?";
+  s.message.MessageReadyText = InterruptedJobText(*onDisk);
   if (!ShowReadyMessage(s, ui).ok) return;
   s.actions.journal = std::move(onDisk->journal);
   s.state.UndoAvailable = true;

@@ -1,5 +1,8 @@
 #pragma once
 // Start-up and shutdown of a run.
+#include <string>
+
+#include "actions/job_journal.h"
 #include "session/session.h"
 #include "ui/user_interface.h"
 
@@ -31,6 +34,10 @@ void LoadMainWindow(Session& s, UserInterface& ui);
 bool QueryClose(const Session& s);
 // The main window unloads: the settings are saved.
 void UnloadMainWindow(Session& s);
+
+// The question asked at start-up when the last job's journal shows it was cut short: how
+// far it got, as far as its journal can tell.
+std::string InterruptedJobText(const JournalOnDisk& onDisk);
 
 inline constexpr long kMinScreenWidthTwips = 11500;
 inline constexpr long kMinScreenHeightTwips = 8500;

@@ -156,6 +156,10 @@ TEST_F(WriteAheadTest, AKilledRenameIsUndoneExactly) {
     ASSERT_TRUE(onDisk.ok()) << onDisk.status().error().Describe();
     EXPECT_EQ(onDisk->state, JournalState::Open);
     EXPECT_EQ(onDisk->intended, 2500u);
+    // Every row may have been reached; only the first block's are known to have been.
+    EXPECT_EQ(onDisk->journal.ComboUndoOldName.size(), 2500u);
+    EXPECT_EQ(std::count(onDisk->certain.begin(), onDisk->certain.end(), true),
+              tail == Tail::kLost ? 0 : 1024);
     UndoFromDisk(journal);
     EXPECT_EQ(ListOf(work), originals);
   }

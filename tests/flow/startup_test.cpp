@@ -211,5 +211,35 @@ TEST_F(StartupTest, InitialModesStartFromTheDefaults) {
   EXPECT_EQ(s.selection.SavedSelectionNum, 9);
 }
 
+// Rows of the block a killed job was in may or may not have been done: the question
+// counts only what the journal settled as reached.
+TEST(InterruptedJobTextTest, CountsOnlyTheRowsTheJournalSettled) {
+  struct Row {
+    const char* name;
+    std::size_t sure, unsure;
+    const char* reach;
+  } rows[] = {
+      {"all_settled", 3, 0, "It had reached 3 files in /w/."},
+      {"one_settled", 1, 0, "It had reached 1 file in /w/."},
+      {"none_settled", 0, 300, "It may have reached up to 300 files in /w/."},
+      {"one_unsettled", 0, 1, "It may have reached up to 1 file in /w/."},
+      {"some_settled", 76, 224, "It had reached 76 files, and may have reached up to 300, in /w/."},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    JournalOnDisk onDisk;
+    onDisk.journal.TextUndoAction = "Copy";
+    onDisk.journal.TextUndoWorkDir = "/w/";
+    for (std::size_t k = 0; k < row.sure + row.unsure; ++k) {
+      onDisk.journal.ComboUndoOldName.push_back(std::to_string(k));
+      onDisk.journal.ComboUndoNewName.push_back(std::to_string(k));
+      onDisk.certain.push_back(k < row.sure);
+    }
+    std::string expected = "The last job (Copy) was interrupted before it ended. ";
+    expected.append(row.reach).append("\r\n\r\nDo you want to undo what it did?");
+    EXPECT_EQ(InterruptedJobText(onDisk), expected);
+  }
+}
+
 }  // namespace
 }  // namespace quillon
