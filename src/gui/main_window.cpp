@@ -58,7 +58,9 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   bottomLayout->setContentsMargins(0, 0, 0, 0);
   bottomLayout->addWidget(BuildStatusDisplays(), 5);
   bottomLayout->addWidget(BuildSideArea(), 3);
-  bottom->setFixedHeight(250);
+  // Tall enough for the summaries of a fresh window (criteria not set, default options);
+  // longer ones scroll.
+  bottom->setFixedHeight(290);
   rightLayout->addWidget(bottom);
   columns->addWidget(right, 3);
   setCentralWidget(central);
