@@ -96,18 +96,27 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t e
       // a source that is really gone is skipped.
       const bool vanished = !done.ok() && missing == MissingFiles::CallAnswers &&
                             done.code() == ENOENT && !EntryExists(s, oldPath);
+      const bool rowJournaled = journal.ComboUndoOldName.size() > journaled;
+      const bool copied =
+          rowJournaled && journal.ComboUndoCopy.size() == journal.ComboUndoOldName.size();
       if (vanished) {
         DropJournalRowsFrom(s, journaled);
       } else if (!done.ok()) {
-        if (writer != nullptr) (void)writer->Flush(i + 1);
+        if (writer != nullptr) {
+          // A step that journals first may fail half-way (a rename and copy whose copy
+          // failed after the rename): its row stays in the journal on disk, as in memory,
+          // for undo to judge by the files.
+          if (rowJournaled) {
+            writer->RowDone(i, copied ? journal.ComboUndoCopy.back() : std::nullopt);
+          }
+          (void)writer->Flush(i + 1);
+        }
         progress.Finish();
         ReportFailure(s, ui, tag, done.error());
         return false;
       }
       if (!vanished) ++s.actions.doneCount;
       if (writer != nullptr && !vanished) {
-        const bool copied = journal.ComboUndoOldName.size() > journaled &&
-                            journal.ComboUndoCopy.size() == journal.ComboUndoOldName.size();
         writer->RowDone(i, copied ? journal.ComboUndoCopy.back() : std::nullopt);
         // A copy is known by its identity only once that is written: each one is.
         if (copied && journal.ComboUndoCopy.back()) {

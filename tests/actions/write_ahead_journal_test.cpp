@@ -253,6 +253,62 @@ TEST_F(WriteAheadTest, AKilledCopyThatOverwritesPutsTheReplacedFilesBack) {
   EXPECT_EQ(ListOf(work), originals);
 }
 
+// Real file services whose n-th rename or copy is refused, as a folder without write
+// permission refuses it.
+class RefusingFileServices : public PosixFileServices {
+ public:
+  explicit RefusingFileServices(int refuseAt) : refuseAt_(refuseAt) {}
+  Status Rename(const std::string& from, const std::string& to) override {
+    if (Refused()) return OsError{EACCES, "rename", to};
+    return PosixFileServices::Rename(from, to);
+  }
+  Status RenameIn(const FolderHandle& folder, const std::string& from,
+                  const std::string& to) override {
+    if (Refused()) return OsError{EACCES, "rename", to};
+    return PosixFileServices::RenameIn(folder, from, to);
+  }
+  Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
+                                Overwrite o) override {
+    if (Refused()) return OsError{EACCES, "copy", to};
+    return PosixFileServices::CopyFile(from, to, o);
+  }
+
+ private:
+  bool Refused() { return ++calls_ == refuseAt_; }
+  int refuseAt_;
+  int calls_ = 0;
+};
+
+// A step that journals its row first and then fails leaves that row in the journal on
+// disk, so an undo from it (quillon-cli, or the next start) reverses what the step did.
+TEST_F(WriteAheadTest, AStepThatFailedHalfWayIsUndoneFromTheJournalOnDisk) {
+  struct Row {
+    const char* action;
+    int refuseAt;        // counting renames and copies together
+    Names workAfterJob;  // before the undo
+  } rows[] = {
+      // f0001 is renamed, then its copy is refused.
+      {"Rename And Copy", 4, {"f0002.txt", "gf0000.txt", "gf0001.txt"}},
+      // f0001's rename is refused: nothing of it changed.
+      {"Rename", 2, {"f0001.txt", "f0002.txt", "gf0000.txt"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.action);
+    originals.clear();
+    dir.clear();
+    work = dir.folder("work");
+    dest = dir.folder("dest");
+    Files(3);
+    RefusingFileServices files(row.refuseAt);
+    FakeUi ui;
+    RunJob(files, ui, work, dest, journal, row.action, false, "g");
+    EXPECT_EQ(ListOf(work), row.workAfterJob);
+    UndoFromDisk(journal);
+    EXPECT_EQ(ListOf(work), originals);
+    EXPECT_EQ(ListOf(dest), Names{});
+  }
+}
+
 class JournalJobTest : public ActionTest {};
 
 TEST_F(JournalJobTest, AJournalThatCannotBeWrittenRefusesTheJob) {
