@@ -10,11 +10,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "action_fixture.h"
 #include "actions/do_action.h"
 #include "actions/job_journal.h"
 #include "flow/job_bar.h"
+#include "platform/atomic_file.h"
 
 namespace quillon::testing {
 namespace {
@@ -58,7 +60,8 @@ std::vector<std::string> ListOf(const std::string& folder) {
 // on these file services, as the Job button would.
 void RunJob(FileServices& files, UserInterface& ui, const std::string& work,
             const std::string& dest, const std::string& journal, const std::string& action,
-            bool overwrite, const std::string& prefix) {
+            bool overwrite, const std::string& prefix,
+            const std::function<void(Session&, UserInterface&)>& afterJob = {}) {
   FakeEnvironment env;
   Session s(files, env);
   s.selection.Dir1Path = work;
@@ -79,6 +82,7 @@ void RunJob(FileServices& files, UserInterface& ui, const std::string& work,
   s.state.JobReady = true;
   s.state.ActionBusy = true;
   DoAction(s, ui);
+  if (afterJob) afterJob(s, ui);
 }
 
 // RunJob in a child process killed at the n-th operation. Returns whether it was killed.
@@ -258,6 +262,7 @@ TEST_F(WriteAheadTest, AKilledCopyThatOverwritesPutsTheReplacedFilesBack) {
 class RefusingFileServices : public PosixFileServices {
  public:
   explicit RefusingFileServices(int refuseAt) : refuseAt_(refuseAt) {}
+  void Disarm() { refuseAt_ = 0; }
   Status Rename(const std::string& from, const std::string& to) override {
     if (Refused()) return OsError{EACCES, "rename", to};
     return PosixFileServices::Rename(from, to);
@@ -266,6 +271,10 @@ class RefusingFileServices : public PosixFileServices {
                   const std::string& to) override {
     if (Refused()) return OsError{EACCES, "rename", to};
     return PosixFileServices::RenameIn(folder, from, to);
+  }
+  Status MoveFile(const std::string& from, const std::string& to) override {
+    if (Refused()) return OsError{EACCES, "move", to};
+    return PosixFileServices::MoveFile(from, to);
   }
   Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
                                 Overwrite o) override {
@@ -279,33 +288,60 @@ class RefusingFileServices : public PosixFileServices {
   int calls_ = 0;
 };
 
-// A step that journals its row first and then fails leaves that row in the journal on
-// disk, so an undo from it (quillon-cli, or the next start) reverses what the step did.
-TEST_F(WriteAheadTest, AStepThatFailedHalfWayIsUndoneFromTheJournalOnDisk) {
+// Every name of `folder` with its content, hidden files included.
+std::vector<std::pair<std::string, std::string>> Contents(const std::string& folder) {
+  std::vector<std::pair<std::string, std::string>> out;
+  for (const std::string& name : ListOf(folder)) {
+    const auto text = ReadWholeFile(folder + "/" + name, 1 << 20);
+    out.emplace_back(name, text.ok() ? *text : "?");
+  }
+  return out;
+}
+
+// Whatever operation of a job fails, both its undo from the window's journal in memory
+// and its undo from the journal on disk (quillon-cli, the next start) put every file back.
+TEST_F(WriteAheadTest, WhereverAJobFailsBothUndosPutEveryFileBack) {
   struct Row {
     const char* action;
-    int refuseAt;        // counting renames and copies together
-    Names workAfterJob;  // before the undo
+    bool overwrite;  // the destination holds files of the same names, replaced
   } rows[] = {
-      // f0001 is renamed, then its copy is refused.
-      {"Rename And Copy", 4, {"f0002.txt", "gf0000.txt", "gf0001.txt"}},
-      // f0001's rename is refused: nothing of it changed.
-      {"Rename", 2, {"f0001.txt", "f0002.txt", "gf0000.txt"}},
+      {"Rename", false},         {"Rename And Copy", false},
+      {"Rename And Copy", true}, {"Copy And Rename", false},
+      {"Copy And Rename", true}, {"Move And Rename", false},
+      {"Copy", false},           {"Copy", true},
+      {"Move", false},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.action);
-    originals.clear();
-    dir.clear();
-    work = dir.folder("work");
-    dest = dir.folder("dest");
-    Files(3);
-    RefusingFileServices files(row.refuseAt);
-    FakeUi ui;
-    RunJob(files, ui, work, dest, journal, row.action, false, "g");
-    EXPECT_EQ(ListOf(work), row.workAfterJob);
-    UndoFromDisk(journal);
-    EXPECT_EQ(ListOf(work), originals);
-    EXPECT_EQ(ListOf(dest), Names{});
+    for (int refuseAt = 1; refuseAt <= 7; ++refuseAt) {
+      SCOPED_TRACE(std::string(row.action) + (row.overwrite ? " over files" : "") + ", operation " +
+                   std::to_string(refuseAt) + " refused");
+      for (const bool inMemory : {true, false}) {
+        SCOPED_TRACE(inMemory ? "undo in memory" : "undo from disk");
+        originals.clear();
+        dir.clear();
+        work = dir.folder("work");
+        dest = dir.folder("dest");
+        Files(3, "new");
+        const std::string prefix =
+            std::string(row.action).find("Rename") != std::string::npos ? "g" : "";
+        for (const std::string& name : originals) {
+          if (row.overwrite) dir.file("dest/" + prefix + name, "old");
+        }
+        const auto workBefore = Contents(work);
+        const auto destBefore = Contents(dest);
+        RefusingFileServices files(refuseAt);
+        FakeUi ui;
+        RunJob(files, ui, work, dest, journal, row.action, row.overwrite, prefix,
+               [&](Session& s, UserInterface& u) {
+                 if (!inMemory) return;
+                 files.Disarm();
+                 UndoClick(s, u);
+               });
+        if (!inMemory) UndoFromDisk(journal);
+        EXPECT_EQ(Contents(work), workBefore);
+        EXPECT_EQ(Contents(dest), destBefore);
+      }
+    }
   }
 }
 
