@@ -37,6 +37,10 @@ class KillingFileServices : public PosixFileServices {
     Tick();
     return PosixFileServices::RenameIn(folder, from, to);
   }
+  Status MoveFile(const std::string& from, const std::string& to) override {
+    Tick();
+    return PosixFileServices::MoveFile(from, to);
+  }
   Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
                                 Overwrite o) override {
     Tick();
@@ -115,6 +119,20 @@ void UndoFromDisk(const std::string& path) {
   EXPECT_EQ(ReadJournal(path)->state, JournalState::Used);
 }
 
+// The jobs whose every failure and kill point the tests below try. For an overwrite the
+// destination holds files of the new names, which the job replaces.
+struct JobCase {
+  const char* action;
+  bool overwrite;
+};
+constexpr JobCase kJobCases[] = {
+    {"Rename", false},         {"Rename And Copy", false},
+    {"Rename And Copy", true}, {"Copy And Rename", false},
+    {"Copy And Rename", true}, {"Move And Rename", false},
+    {"Copy", false},           {"Copy", true},
+    {"Move", false},
+};
+
 class WriteAheadTest : public ::testing::Test {
  protected:
   void Files(int count, const char* content = "x") {
@@ -124,6 +142,20 @@ class WriteAheadTest : public ::testing::Test {
       dir.file(std::string("work/") + name, content);
       originals.push_back(name);
     }
+  }
+  // Fresh folders of three files for `job`; returns the prefix of the new names.
+  std::string Prepare(const JobCase& job) {
+    originals.clear();
+    dir.clear();
+    work = dir.folder("work");
+    dest = dir.folder("dest");
+    Files(3, "new");
+    const std::string prefix =
+        std::string(job.action).find("Rename") != std::string::npos ? "g" : "";
+    for (const std::string& name : originals) {
+      if (job.overwrite) dir.file("dest/" + prefix + name, "old");
+    }
+    return prefix;
   }
   TempDir dir;
   std::string work = dir.folder("work");
@@ -301,32 +333,13 @@ std::vector<std::pair<std::string, std::string>> Contents(const std::string& fol
 // Whatever operation of a job fails, both its undo from the window's journal in memory
 // and its undo from the journal on disk (quillon-cli, the next start) put every file back.
 TEST_F(WriteAheadTest, WhereverAJobFailsBothUndosPutEveryFileBack) {
-  struct Row {
-    const char* action;
-    bool overwrite;  // the destination holds files of the same names, replaced
-  } rows[] = {
-      {"Rename", false},         {"Rename And Copy", false},
-      {"Rename And Copy", true}, {"Copy And Rename", false},
-      {"Copy And Rename", true}, {"Move And Rename", false},
-      {"Copy", false},           {"Copy", true},
-      {"Move", false},
-  };
-  for (const Row& row : rows) {
+  for (const JobCase& row : kJobCases) {
     for (int refuseAt = 1; refuseAt <= 7; ++refuseAt) {
       SCOPED_TRACE(std::string(row.action) + (row.overwrite ? " over files" : "") + ", operation " +
                    std::to_string(refuseAt) + " refused");
       for (const bool inMemory : {true, false}) {
         SCOPED_TRACE(inMemory ? "undo in memory" : "undo from disk");
-        originals.clear();
-        dir.clear();
-        work = dir.folder("work");
-        dest = dir.folder("dest");
-        Files(3, "new");
-        const std::string prefix =
-            std::string(row.action).find("Rename") != std::string::npos ? "g" : "";
-        for (const std::string& name : originals) {
-          if (row.overwrite) dir.file("dest/" + prefix + name, "old");
-        }
+        const std::string prefix = Prepare(row);
         const auto workBefore = Contents(work);
         const auto destBefore = Contents(dest);
         RefusingFileServices files(refuseAt);
@@ -341,6 +354,24 @@ TEST_F(WriteAheadTest, WhereverAJobFailsBothUndosPutEveryFileBack) {
         EXPECT_EQ(Contents(work), workBefore);
         EXPECT_EQ(Contents(dest), destBefore);
       }
+    }
+  }
+}
+
+// The same when the job is killed at its n-th operation instead (the undo is from the
+// journal on disk, as after a restart).
+TEST_F(WriteAheadTest, WhereverAJobIsKilledItsUndoPutsEveryFileBack) {
+  for (const JobCase& row : kJobCases) {
+    for (int killAt = 1; killAt <= 7; ++killAt) {
+      SCOPED_TRACE(std::string(row.action) + (row.overwrite ? " over files" : "") +
+                   ", killed at operation " + std::to_string(killAt));
+      const std::string prefix = Prepare(row);
+      const auto workBefore = Contents(work);
+      const auto destBefore = Contents(dest);
+      (void)RunKilled(work, dest, journal, row.action, row.overwrite, prefix, killAt);
+      UndoFromDisk(journal);
+      EXPECT_EQ(Contents(work), workBefore);
+      EXPECT_EQ(Contents(dest), destBefore);
     }
   }
 }
