@@ -69,7 +69,7 @@ click 731 96                    # Delete
 shot 06-action-delete-chosen
 key Return
 shot 07-delete-prepared
-click 663 439                   # Cancel the prepared deletion
+click 663 399                   # Cancel the prepared deletion
 click 60 352
 key alt+o
 shot 08-options-panel
