@@ -1,5 +1,7 @@
 #include "flow/startup.h"
 
+#include <algorithm>
+
 #include "actions/job_journal.h"
 #include "flow/control_state.h"
 #include "flow/folder_lists.h"
@@ -69,8 +71,8 @@ std::string FilesCount(std::size_t n) {
 std::string InterruptedJobText(const JournalOnDisk& onDisk) {
   const UndoJournal& j = onDisk.journal;
   const std::size_t rows = j.ComboUndoOldName.size();
-  std::size_t sure = 0;
-  for (std::size_t k = 0; k < rows && k < onDisk.certain.size(); ++k) sure += onDisk.certain[k];
+  const auto sure =
+      static_cast<std::size_t>(std::count(onDisk.certain.begin(), onDisk.certain.end(), true));
   // Rows of the block the job was in when it stopped may or may not have been done.
   std::string reach;
   if (sure == rows) {
