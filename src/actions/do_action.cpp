@@ -40,6 +40,7 @@ void StartJournal(Session& s) {
   const SessionState& st = s.state;
   UndoJournal& j = s.actions.journal;
   j.clear();
+  j.jobId = NewJobId();
   j.TextUndoAction = st.ActionName;
   j.TextUndoWorkDir = s.selection.Dir1Path;
   j.TextUndoMoveDir = ShownPath(st.ActionDestFolder);
@@ -56,13 +57,14 @@ bool DoAction(Session& s, UserInterface& ui) {
   try {
     a.lastError.reset();
     a.doneCount = 0;
+    a.missingCount = 0;
     UndoJournal previous = std::move(a.journal);
     StartJournal(s);
     a.intents = JobKeepsIntents(s) ? JobIntents(s) : std::vector<IntentRow>{};
     JobJournal writer(s);
     if (!a.journalPath.empty()) {
       // No file is touched before the journal that can undo it is on disk.
-      if (Status begun = writer.Begin(previous); !begun) {
+      if (Status begun = writer.Begin(); !begun) {
         a.journal = std::move(previous);
         a.intents.clear();
         st.ActionBusy = false;

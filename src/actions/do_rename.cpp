@@ -28,13 +28,13 @@ std::string StoreName(const Session& s, std::size_t i) {
 void DoRename(Session& s, UserInterface& ui) {
   const FolderHandle folder = s.files.OpenFolder(s.state.WorkFolder);
   WalkStoreRows(
-      s, ui, "Bug-Quillon-ActionDoRename", kProgressEvery,
+      s, ui, folder, "Bug-Quillon-ActionDoRename", kProgressEvery,
       [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
         const std::string* newName = ListedName(s, i);
         if (newName == nullptr) return RefuseName("rename", oldName);
         if (!PlainName(*newName)) return RefuseName("rename", *newName);
         if (*newName == oldName) {
-          if (!EntryExists(s, oldPath)) return Status(OsError{ENOENT, "rename", oldPath});
+          if (!EntryExists(s, folder, oldName)) return Status(OsError{ENOENT, "rename", oldPath});
           JournalRow(s, oldName, *newName);
           return Status::Ok();
         }
@@ -45,27 +45,27 @@ void DoRename(Session& s, UserInterface& ui) {
 }
 
 void DoRenameAndCopy(Session& s, UserInterface& ui) {
-  const std::string& work = s.state.WorkFolder;
-  const std::string& dest = s.state.ActionDestFolder;
+  const FolderHandle work = s.files.OpenFolder(s.state.WorkFolder);
+  const FolderHandle dest = s.files.OpenFolder(s.state.ActionDestFolder);
   UndoJournal& j = s.actions.journal;
-  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoRenCopy", kProgressEveryCopy,
-                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+  WalkStoreRows(s, ui, work, "Bug-Quillon-ActionDoRenCopy", kProgressEveryCopy,
+                [&](std::size_t i, const std::string& oldName, const std::string&) {
                   const std::string* newName = ListedName(s, i);
                   if (newName == nullptr) return RefuseName("rename", oldName);
                   if (!PlainName(*newName)) return RefuseName("rename", *newName);
                   JournalCopyRow(s, oldName, *newName, std::nullopt, "");
-                  const std::string newPath = work + *newName;
                   if (*newName != oldName) {
-                    if (Status renamed = s.files.Rename(oldPath, newPath); !renamed.ok()) {
+                    if (Status renamed = s.files.RenameIn(work, oldName, *newName); !renamed) {
                       return renamed;
                     }
                   }
-                  std::string kept;
-                  const std::string copy = dest + *newName;
-                  const auto copied = CopyKeepingReplaced(s, i, newPath, copy, kept);
+                  KeptFile kept;
+                  const auto copied =
+                      CopyKeepingReplaced(s, i, work, *newName, dest, *newName, kept);
                   if (!copied) return copied.status();
                   j.ComboUndoCopy.back() = *copied;
-                  j.ComboUndoKept.back() = kept;
+                  j.ComboUndoKept.back() = kept.name;
+                  j.ComboUndoBeside.back() = kept.identity;
                   return Status::Ok();
                 });
 }
@@ -73,17 +73,17 @@ void DoRenameAndCopy(Session& s, UserInterface& ui) {
 // The source keeps its name; the copy takes the new one. A source gone since the preview
 // is skipped on the copy's ENOENT.
 void DoCopyAndRename(Session& s, UserInterface& ui) {
-  const std::string& dest = s.state.ActionDestFolder;
+  const FolderHandle work = s.files.OpenFolder(s.state.WorkFolder);
+  const FolderHandle dest = s.files.OpenFolder(s.state.ActionDestFolder);
   WalkStoreRows(
-      s, ui, "Bug-Quillon-ActionDoCpyRename", kProgressEveryCopy,
-      [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+      s, ui, work, "Bug-Quillon-ActionDoCpyRename", kProgressEveryCopy,
+      [&](std::size_t i, const std::string& oldName, const std::string&) {
         const std::string newName = StoreName(s, i);
         if (!PlainName(newName)) return RefuseName("copy", newName);
-        std::string kept;
-        const std::string copy = dest + newName;
-        const auto copied = CopyKeepingReplaced(s, i, oldPath, copy, kept);
+        KeptFile kept;
+        const auto copied = CopyKeepingReplaced(s, i, work, oldName, dest, newName, kept);
         if (!copied) return copied.status();
-        JournalCopyRow(s, oldName, newName, *copied, kept);
+        JournalCopyRow(s, oldName, newName, *copied, kept.name, kept.identity);
         return Status::Ok();
       },
       MissingFiles::CallAnswers);
@@ -91,15 +91,20 @@ void DoCopyAndRename(Session& s, UserInterface& ui) {
 
 // The rename operation: both folders must be on one file system.
 void DoMoveAndRename(Session& s, UserInterface& ui) {
-  const std::string& dest = s.state.ActionDestFolder;
-  WalkStoreRows(s, ui, "Bug-Quillon-ActionDoMovRename", kProgressEvery,
-                [&](std::size_t i, const std::string& oldName, const std::string& oldPath) {
+  const FolderHandle work = s.files.OpenFolder(s.state.WorkFolder);
+  const FolderHandle dest = s.files.OpenFolder(s.state.ActionDestFolder);
+  WalkStoreRows(s, ui, work, "Bug-Quillon-ActionDoMovRename", kProgressEvery,
+                [&](std::size_t i, const std::string& oldName, const std::string&) {
                   const std::string newName = StoreName(s, i);
                   if (!PlainName(newName)) return RefuseName("rename", newName);
-                  if (Status moved = s.files.Rename(oldPath, dest + newName); !moved.ok()) {
+                  if (Status moved = s.files.RenameAt(work, oldName, dest, newName); !moved) {
                     return moved;
                   }
-                  JournalRow(s, oldName, newName);
+                  RowIds ids;
+                  if (const auto there = s.files.IdentifyAt(dest, newName); there.ok()) {
+                    ids.made = *there;
+                  }
+                  JournalMoveRow(s, oldName, newName, ids);
                   return Status::Ok();
                 });
 }

@@ -34,10 +34,23 @@ bool EntryExists(Session& s, const std::string& path) {
   return id.ok() && (id->regular || id->link);
 }
 
+bool EntryExists(Session& s, const FolderHandle& folder, const std::string& name) {
+  const Result<FileIdentity> id = s.files.IdentifyAt(folder, name);
+  return id.ok() && (id->regular || id->link);
+}
+
 void JournalRow(Session& s, const std::string& oldName, const std::string& newName) {
   UndoJournal& j = s.actions.journal;
   j.ComboUndoOldName.push_back(oldName);
   j.ComboUndoNewName.push_back(newName);
+}
+
+void JournalMoveRow(Session& s, const std::string& oldName, const std::string& newName,
+                    const RowIds& ids) {
+  JournalRow(s, oldName, newName);
+  UndoJournal& j = s.actions.journal;
+  j.ComboUndoCopy.push_back(ids.made);
+  j.ComboUndoBeside.push_back(ids.beside);
 }
 
 void ReserveJournalRows(Session& s, std::size_t more) {
@@ -45,10 +58,11 @@ void ReserveJournalRows(Session& s, std::size_t more) {
   const std::size_t rows = j.ComboUndoOldName.size() + more;
   j.ComboUndoOldName.reserve(rows);
   j.ComboUndoNewName.reserve(rows);
-  if (Copies(s.state.ActionName)) {
+  if (Copies(s.state.ActionName) || Moves(s.state.ActionName)) {
     j.ComboUndoCopy.reserve(rows);
-    j.ComboUndoKept.reserve(rows);
+    j.ComboUndoBeside.reserve(rows);
   }
+  if (Copies(s.state.ActionName)) j.ComboUndoKept.reserve(rows);
 }
 
 void DropJournalRowsFrom(Session& s, std::size_t from) {
@@ -57,37 +71,51 @@ void DropJournalRowsFrom(Session& s, std::size_t from) {
   j.ComboUndoNewName.resize(std::min(from, j.ComboUndoNewName.size()));
   j.ComboUndoCopy.resize(std::min(from, j.ComboUndoCopy.size()));
   j.ComboUndoKept.resize(std::min(from, j.ComboUndoKept.size()));
+  j.ComboUndoBeside.resize(std::min(from, j.ComboUndoBeside.size()));
 }
 
 void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
-                    const std::optional<FileIdentity>& copy, const std::string& kept) {
+                    const std::optional<FileIdentity>& copy, const std::string& kept,
+                    const std::optional<FileIdentity>& keptId) {
   JournalRow(s, oldName, newName);
   UndoJournal& j = s.actions.journal;
   j.ComboUndoCopy.push_back(copy);
   j.ComboUndoKept.push_back(kept);
+  j.ComboUndoBeside.push_back(keptId);
 }
 
-Result<FileIdentity> CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
-                                         const std::string& to, std::string& kept) {
-  kept.clear();
+Result<FileIdentity> CopyKeepingReplaced(Session& s, std::size_t i, const FolderHandle& from,
+                                         const std::string& fromName, const FolderHandle& to,
+                                         const std::string& toName, KeptFile& kept) {
+  kept = KeptFile{};
   const IntentRow* intent = IntentOf(s, i);
   const bool overwrite = s.state.OverwriteConfirmed;
   if (!overwrite || intent == nullptr || intent->kept.empty()) {
     // Outside a job's journal a confirmed overwrite replaces; inside it nothing is
     // replaced that the journal has not set aside.
     const bool replace = overwrite && intent == nullptr;
-    return s.files.CopyFile(from, to, replace ? Overwrite::Yes : Overwrite::No);
+    return s.files.CopyAt(from, fromName, to, toName, replace ? Overwrite::Yes : Overwrite::No,
+                          replace ? Durability::Synced : Durability::Cached);
   }
-  const std::string folder = to.substr(0, to.rfind('/') + 1);
-  const std::string aside = folder + intent->kept;
-  const Status moved = s.files.Rename(to, aside);
-  if (!moved && moved.code() != ENOENT) return moved.error();
-  Result<FileIdentity> copied = s.files.CopyFile(from, to, Overwrite::No);
+  // What stands at the name now is set aside, known by its identity; a folder is not.
+  const Result<FileIdentity> existing = s.files.IdentifyAt(to, toName);
+  bool setAside = false;
+  if (existing.ok()) {
+    if (!existing->regular && !existing->link) {
+      return OsError{EISDIR, "copy", to.path() + toName};
+    }
+    const Status moved = s.files.RenameAt(to, toName, to, intent->kept);
+    if (!moved && moved.code() != ENOENT) return moved.error();
+    setAside = moved.ok();
+  }
+  // The copy that takes the place of a file is on the disk before it takes the name.
+  Result<FileIdentity> copied = s.files.CopyAt(from, fromName, to, toName, Overwrite::No,
+                                               setAside ? Durability::Synced : Durability::Cached);
   if (!copied) {
-    if (moved) (void)s.files.Rename(aside, to);
+    if (setAside) (void)s.files.RenameAt(to, intent->kept, to, toName);
     return copied;
   }
-  if (moved) kept = intent->kept;
+  if (setAside) kept = KeptFile{intent->kept, *existing};
   return copied;
 }
 

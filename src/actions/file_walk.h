@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "actions/job_intents.h"
 #include "actions/job_journal.h"
 #include "platform/result.h"
 #include "session/session.h"
@@ -29,27 +30,40 @@ Status RefuseName(const std::string& operation, const std::string& name);
 void ReportFailure(Session& s, UserInterface& ui, const char* tag,
                    const std::optional<OsError>& error = std::nullopt);
 
-// Whether a directory entry of that path is a file or a link (a link is not followed, so
-// a renamed link counts as itself).
+// Whether a directory entry of that path, or of that name in the folder, is a file or a
+// link (a link is not followed, so a renamed link counts as itself).
 bool EntryExists(Session& s, const std::string& path);
+bool EntryExists(Session& s, const FolderHandle& folder, const std::string& name);
 
 // Appends one row to the journal: the name before and after the job. The lists of
 // copies and kept names hold rows only for an action that copies.
 void JournalRow(Session& s, const std::string& oldName, const std::string& newName);
+// The same for a move: the file as it stands in the destination, and across file
+// systems the source as it was copied.
+void JournalMoveRow(Session& s, const std::string& oldName, const std::string& newName,
+                    const RowIds& ids);
 // Room for `more` rows in the journal, so that a long walk does not regrow its lists.
 void ReserveJournalRows(Session& s, std::size_t more);
 // Takes back the rows journaled from row `from` on.
 void DropJournalRowsFrom(Session& s, std::size_t from);
-// The same for a copy: the copy as it was made (nullopt until it is), and the name the
-// file it replaced is kept under ("" for none).
+// The same for a copy: the copy as it was made (nullopt until it is), the name the file
+// it replaced is kept under ("" for none), and that file as it was set aside.
 void JournalCopyRow(Session& s, const std::string& oldName, const std::string& newName,
-                    const std::optional<FileIdentity>& copy, const std::string& kept);
-// Copies `from` to `to` for store row i without ever destroying a file: a file already at
-// `to` (when overwriting is confirmed) is first renamed aside under the row's kept name,
-// and put back when the copy fails. `kept` receives the name used ("" when none). Returns
-// the copy as made.
-Result<FileIdentity> CopyKeepingReplaced(Session& s, std::size_t i, const std::string& from,
-                                         const std::string& to, std::string& kept);
+                    const std::optional<FileIdentity>& copy, const std::string& kept,
+                    const std::optional<FileIdentity>& keptId = std::nullopt);
+// A file a copy replaces, kept aside for the undo.
+struct KeptFile {
+  std::string name;  // "" when none was
+  std::optional<FileIdentity> identity;
+};
+// Copies `fromName` of `from` to `toName` of `to` for store row i without ever
+// destroying a file: a file already there (when overwriting is confirmed) is first
+// renamed aside under the row's kept name, and put back when the copy fails; the copy
+// that replaces it is on the disk before it takes the name. `kept` receives what was set
+// aside. Returns the copy as made.
+Result<FileIdentity> CopyKeepingReplaced(Session& s, std::size_t i, const FolderHandle& from,
+                                         const std::string& fromName, const FolderHandle& to,
+                                         const std::string& toName, KeptFile& kept);
 // The intent of store row i, or nullptr outside a job.
 const IntentRow* IntentOf(const Session& s, std::size_t i);
 
@@ -73,56 +87,73 @@ class Progress {
 enum class MissingFiles { LookFirst, CallAnswers };
 
 // Runs step(i, old, oldPath) for every store row whose file still exists in the working
-// folder; missing files are skipped. The first failing step ends the walk with the
-// error report carrying `tag`. Returns false when it ended so.
+// folder (opened as `work` at the job's start); missing files are skipped and counted.
+// The first failing step ends the walk with the error report carrying `tag`. Returns
+// false when it ended so.
 template <typename Step>
-bool WalkStoreRows(Session& s, UserInterface& ui, const char* tag, std::size_t every, Step step,
-                   MissingFiles missing = MissingFiles::LookFirst) {
+bool WalkStoreRows(Session& s, UserInterface& ui, const FolderHandle& work, const char* tag,
+                   std::size_t every, Step step, MissingFiles missing = MissingFiles::LookFirst) {
   const SelectionStore& store = s.selection.store;
   UndoJournal& journal = s.actions.journal;
   JobJournal* writer = s.actions.writer;
   const std::size_t rows = store.size();
+  const bool copying = Copies(s.state.ActionName);
   Progress progress(ui, rows, every);
   s.actions.doneCount = 0;
+  s.actions.missingCount = 0;
   ReserveJournalRows(s, rows);
   std::string oldPath;
+  // What the journal on disk learns of a done row: its files where the step noted them.
+  const auto idsOf = [&journal](bool noted) {
+    RowIds ids;
+    if (noted) {
+      ids.made = journal.ComboUndoCopy.back();
+      if (journal.ComboUndoBeside.size() == journal.ComboUndoCopy.size()) {
+        ids.beside = journal.ComboUndoBeside.back();
+      }
+    }
+    return ids;
+  };
   for (std::size_t i = 0; i < rows; ++i) {
     const std::string& oldName = store.ComboFile1[i];
     oldPath.assign(s.state.WorkFolder).append(oldName);
-    if (missing == MissingFiles::CallAnswers || EntryExists(s, oldPath)) {
+    const bool present = missing == MissingFiles::CallAnswers || EntryExists(s, work, oldName);
+    if (present) {
       const std::size_t journaled = journal.ComboUndoOldName.size();
       const Status done = step(i, oldName, oldPath);
       // ENOENT may also name another path of the step (a destination folder gone): only
       // a source that is really gone is skipped.
       const bool vanished = !done.ok() && missing == MissingFiles::CallAnswers &&
-                            done.code() == ENOENT && !EntryExists(s, oldPath);
+                            done.code() == ENOENT && !EntryExists(s, work, oldName);
       const bool rowJournaled = journal.ComboUndoOldName.size() > journaled;
-      const bool copied =
+      const bool noted =
           rowJournaled && journal.ComboUndoCopy.size() == journal.ComboUndoOldName.size();
       if (vanished) {
         DropJournalRowsFrom(s, journaled);
+        ++s.actions.missingCount;
       } else if (!done.ok()) {
         if (writer != nullptr) {
           // A step that journals first may fail half-way (a rename and copy whose copy
           // failed after the rename): its row stays in the journal on disk, as in memory,
           // for undo to judge by the files.
-          if (rowJournaled) {
-            writer->RowDone(i, copied ? journal.ComboUndoCopy.back() : std::nullopt);
-          }
+          if (rowJournaled) writer->RowDone(i, idsOf(noted));
           (void)writer->Flush(i + 1);
         }
         progress.Finish();
         ReportFailure(s, ui, tag, done.error());
         return false;
-      }
-      if (!vanished) ++s.actions.doneCount;
-      if (writer != nullptr && !vanished) {
-        writer->RowDone(i, copied ? journal.ComboUndoCopy.back() : std::nullopt);
-        // A copy is known by its identity only once that is written: each one is.
-        if (copied && journal.ComboUndoCopy.back()) {
-          (void)writer->Flush(i + 1, JobJournal::Sync::No);
+      } else {
+        ++s.actions.doneCount;
+        if (writer != nullptr) {
+          writer->RowDone(i, idsOf(noted));
+          // A copy is known by its identity only once that is written: each one is.
+          if (copying && noted && journal.ComboUndoCopy.back()) {
+            (void)writer->Flush(i + 1, JobJournal::Sync::No);
+          }
         }
       }
+    } else {
+      ++s.actions.missingCount;
     }
     if (writer != nullptr && (i + 1) % kJournalBlock == 0) {
       if (Status flushed = writer->Flush(i + 1, JobJournal::Sync::WhenDue); !flushed) {
@@ -166,7 +197,8 @@ bool WalkJournalRows(Session& s, UserInterface& ui, const char* tag, std::size_t
                                                  : step(i, oldName, newName);
     if (!done.ok()) {
       progress.Finish();
-      ReportFailure(s, ui, tag);
+      s.actions.undoStopped = true;
+      ReportFailure(s, ui, tag, done.error());
       return false;
     }
     undone[i] = *done;

@@ -10,6 +10,10 @@ bool Copies(const std::string& action) {
   return action == "Rename And Copy" || action == "Copy And Rename" || action == "Copy";
 }
 
+bool Moves(const std::string& action) {
+  return action == "Move" || action == "Move And Rename";
+}
+
 namespace {
 
 // Tells one job's kept files from another's.

@@ -21,6 +21,9 @@ bool JobKeepsIntents(const Session& s);
 
 // Whether the action makes copies, whose rows the journal knows by the copy made.
 bool Copies(const std::string& action);
+// Whether the action moves files to the destination, whose rows the journal knows by the
+// file as it stands there.
+bool Moves(const std::string& action);
 
 // The name in the destination folder under which the file that store row `index`'s
 // copy replaces is kept until the next job.

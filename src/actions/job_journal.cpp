@@ -1,13 +1,17 @@
 #include "actions/job_journal.h"
 
+#include <sys/random.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <string_view>
 
 #include "actions/job_intents.h"
 #include "platform/atomic_file.h"
 #include "platform/json_lite.h"
+#include "platform/private_place.h"
 
 namespace quillon {
 namespace {
@@ -77,6 +81,58 @@ void AppendCopyIdentity(std::string& out, const FileIdentity& id) {
   out.push_back(']');
 }
 
+void AppendIds(std::string& out, std::size_t index, const RowIds& ids) {
+  out.push_back('[');
+  AppendNumber(out, index);
+  out.push_back(',');
+  if (ids.made) {
+    AppendCopyIdentity(out, *ids.made);
+  } else {
+    out += "null";
+  }
+  if (ids.beside) {
+    out.push_back(',');
+    AppendCopyIdentity(out, *ids.beside);
+  }
+  out.push_back(']');
+}
+
+// An identity as the journal writes it: [device, inode, size, mtime].
+std::optional<FileIdentity> IdentityFrom(const json::Value& value) {
+  if (value.kind != json::Value::Kind::Array || value.array.size() != 4) return std::nullopt;
+  for (const json::Value& n : value.array) {
+    if (n.kind != json::Value::Kind::Number) return std::nullopt;
+  }
+  FileIdentity id;
+  id.device = static_cast<std::uint64_t>(value.array[0].number);
+  id.inode = static_cast<std::uint64_t>(value.array[1].number);
+  id.size = static_cast<std::uint64_t>(value.array[2].number);
+  id.mtimeNs = value.array[3].number;
+  id.regular = true;
+  return id;
+}
+
+// A folder as a journal must hold it: absolute, with its trailing separator, no "." or
+// ".." in it.
+bool AbsoluteFolder(const std::string& path) {
+  if (path.empty() || path.front() != '/' || path.back() != '/') return false;
+  if (path.find('\0') != std::string::npos) return false;
+  return path.find("/./") == std::string::npos && path.find("/../") == std::string::npos;
+}
+
+// A folder as the journal shows it to people: absolute too, or none.
+bool ShownFolder(const std::string& path) {
+  return path.empty() || (path.front() == '/' && path.find('\0') == std::string::npos);
+}
+
+bool KnownAction(const std::string& action) {
+  static const char* const kActions[] = {
+      "Rename", "Rename And Copy", "Copy And Rename", "Move And Rename", "Copy",
+      "Move",   "Delete",          "Set Attribute"};
+  return std::any_of(std::begin(kActions), std::end(kActions),
+                     [&action](const char* known) { return action == known; });
+}
+
 Result<JournalState> StateOf(const std::string& word) {
   if (word == "open") return JournalState::Open;
   if (word == "complete") return JournalState::Complete;
@@ -86,9 +142,54 @@ Result<JournalState> StateOf(const std::string& word) {
 
 }  // namespace
 
+std::string NewJobId() {
+  unsigned char bytes[16] = {};
+  if (::getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes)) {
+    // Without the kernel's randomness, the clock and the process tell jobs apart.
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    for (std::size_t k = 0; k < 8; ++k) bytes[k] = static_cast<unsigned char>(now >> (8 * k));
+    const auto pid = static_cast<std::uint32_t>(::getpid());
+    for (std::size_t k = 0; k < 4; ++k) bytes[8 + k] = static_cast<unsigned char>(pid >> (8 * k));
+  }
+  return Hex(std::string(reinterpret_cast<const char*>(bytes), sizeof bytes));
+}
+
+Result<std::string> TrustedJournalPath(const std::string& path) {
+  return PrivateFilePath(path);
+}
+
+Result<FileLock> LockJournal(const std::string& path) {
+  return FileLock::Take(path + ".lock", kJournalLockWait);
+}
+
+bool KeptNamePattern(const std::string& name) {
+  // ".quillon-kept-" TOKEN "-" ROW, the token in hex digits, the row in decimal.
+  constexpr std::string_view kStart = ".quillon-kept-";
+  if (!std::string_view(name).starts_with(kStart)) return false;
+  const std::string_view rest = std::string_view(name).substr(kStart.size());
+  const std::size_t dash = rest.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size()) return false;
+  const auto all = [](std::string_view part, auto test) {
+    return std::all_of(part.begin(), part.end(), test);
+  };
+  return all(rest.substr(0, dash),
+             [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }) &&
+         all(rest.substr(dash + 1), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 void DropKeptFiles(Session& s, const UndoJournal& old) {
-  for (const std::string& kept : old.ComboUndoKept) {
-    if (!kept.empty()) (void)s.files.DeleteFile(old.TextUndoMovePath + kept);
+  if (old.ComboUndoKept.empty() || !AbsoluteFolder(old.TextUndoMovePath)) return;
+  const FolderHandle dest = s.files.OpenFolder(old.TextUndoMovePath);
+  const std::uint32_t user = CurrentUserId();
+  for (std::size_t i = 0; i < old.ComboUndoKept.size(); ++i) {
+    const std::string& kept = old.ComboUndoKept[i];
+    if (kept.empty() || !KeptNamePattern(kept)) continue;
+    const std::optional<FileIdentity>& recorded =
+        i < old.ComboUndoBeside.size() ? old.ComboUndoBeside[i] : std::nullopt;
+    if (!recorded) continue;
+    const Result<FileIdentity> now = s.files.IdentifyAt(dest, kept);
+    if (!now || !now->regular || now->owner != user || !Unchanged(*now, *recorded)) continue;
+    (void)s.files.DeleteAt(dest, kept);
   }
 }
 
@@ -108,6 +209,7 @@ std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::siz
                               std::size_t keptFiles) {
   std::string line(kHeaderStart);
   line += JournalStateWord(state) + "\"";
+  line += ",\"job\":" + json::Quote(j.jobId);
   line += ",\"TextUndoAction\":" + json::Quote(j.TextUndoAction);
   line += ",\"TextUndoWorkDir\":" + json::Name(j.TextUndoWorkDir);
   line += ",\"TextUndoMoveDir\":" + json::Name(j.TextUndoMoveDir);
@@ -146,17 +248,23 @@ void AppendIntentLine(std::string& out, const IntentRow& row) {
   out += "}\n";
 }
 
-Status JobJournal::Begin(const UndoJournal& previousInMemory) {
-  const std::string& path = s_.actions.journalPath;
-  UndoJournal previous = previousInMemory;
+Status JobJournal::Begin() {
+  // The journal's own place, its lock, then the previous journal as the lock holder.
+  const auto place = TrustedJournalPath(s_.actions.journalPath);
+  if (!place) return place.error();
+  const std::string& path = *place;
+  s_.actions.journalPath = path;
+  auto lock = LockJournal(path);
+  if (!lock) return lock.error();
+  lock_ = std::move(lock).value();
   // Only the previous journal's kept files matter here, and its header counts them: a
-  // journal that has none (most) is not read further.
-  if (JournalKeptFiles(path) == 0) {
-    previous = UndoJournal{};
-  } else if (auto onDisk = ReadJournal(path); onDisk.ok()) {
-    // After an undo, a kept file still in place is one the undo could not put back (its
-    // copy was kept): it stays.
-    previous = onDisk->state == JournalState::Used ? UndoJournal{} : std::move(onDisk->journal);
+  // journal that has none (most) is not read further. After an undo, a kept file still
+  // in place is one the undo could not put back (its copy was kept): it stays.
+  UndoJournal previous;
+  if (JournalKeptFiles(path).value_or(1) != 0) {
+    if (auto onDisk = ReadJournal(path); onDisk.ok() && onDisk->state != JournalState::Used) {
+      previous = std::move(onDisk->journal);
+    }
   }
   // The intents, from the job's list when it keeps one, else made row by row.
   std::size_t rows = 0;
@@ -173,41 +281,43 @@ Status JobJournal::Begin(const UndoJournal& previousInMemory) {
   } else {
     ForEachIntent(s_, take);
   }
+  // A deletion journals no row: its done rows are not written either.
+  rowsJournaled_ = s_.actions.journal.TextUndoAction != "Delete";
   const std::string header =
       JournalHeaderLine(s_.actions.journal, JournalState::Open, rows, keptFiles);
   flushedUpto_ = 0;
   done_.clear();
-  copies_.clear();
-  if (Status made = file_.Create(path, header, body); !made) return made;
+  ids_.clear();
+  if (Status made = file_.Create(path, header, body); !made) {
+    lock_.Release();
+    return made;
+  }
   syncedAt_ = std::chrono::steady_clock::now();
   // The previous job's kept files go with its journal, once the new one stands.
   DropKeptFiles(s_, previous);
   return Status::Ok();
 }
 
-void JobJournal::RowDone(std::size_t index, const std::optional<FileIdentity>& copy) {
+void JobJournal::RowDone(std::size_t index, const RowIds& ids) {
+  if (!rowsJournaled_) return;
   done_.push_back(index);
-  if (copy) copies_.emplace_back(index, *copy);
+  if (ids.made || ids.beside) ids_.emplace_back(index, ids);
 }
 
 Status JobJournal::Flush(std::size_t upto, Sync sync) {
   if (!file_.open() || upto <= flushedUpto_) return Status::Ok();
   std::string line = "{\"upto\":" + std::to_string(upto) + ",\"done\":" + Ranges(done_);
   std::string copies;
-  for (const auto& [index, id] : copies_) {
+  for (const auto& [index, ids] : ids_) {
     if (!copies.empty()) copies.push_back(',');
-    copies.push_back('[');
-    AppendNumber(copies, index);
-    copies.push_back(',');
-    AppendCopyIdentity(copies, id);
-    copies.push_back(']');
+    AppendIds(copies, index, ids);
   }
   if (!copies.empty()) line += ",\"copies\":[" + copies + "]";
   line += "}\n";
   // A line the file did not take leaves its rows to the next flush.
   if (Status appended = file_.Append(line); !appended) return appended;
   done_.clear();
-  copies_.clear();
+  ids_.clear();
   flushedUpto_ = upto;
   const auto now = std::chrono::steady_clock::now();
   if (sync == Sync::No || (sync == Sync::WhenDue && now - syncedAt_ < kSyncInterval)) {
@@ -227,13 +337,26 @@ Status JobJournal::Finish(std::size_t upto) {
   const Status marked = file_.PatchAt(
       JournalStateOffset(), JournalStateWord(JournalState::Complete), DurableFile::Then::NoSync);
   file_.Close();
+  lock_.Release();
   return marked;
 }
 
-Status MarkJournal(const std::string& path, JournalState state) {
+Result<bool> MarkJournal(const std::string& path, JournalState state, const std::string& jobId) {
+  const auto place = TrustedJournalPath(path);
+  if (!place) return place.error();
+  const auto start = ReadFileStart(*place, 64 * 1024);
+  if (!start) return start.error();
+  const std::size_t end = start->find('\n');
+  const auto header = json::Parse(std::string_view(*start).substr(0, end));
+  const json::Value* job = header ? header->Find("job") : nullptr;
+  const std::string onDisk = job && job->kind == json::Value::Kind::String ? job->string : "";
+  if (!std::string_view(*start).starts_with(kHeaderStart) || onDisk != jobId) return false;
   DurableFile file;
-  if (Status opened = file.OpenExisting(path); !opened) return opened;
-  return file.PatchAt(JournalStateOffset(), JournalStateWord(state));
+  if (Status opened = file.OpenExisting(*place); !opened) return opened.error();
+  if (Status patched = file.PatchAt(JournalStateOffset(), JournalStateWord(state)); !patched) {
+    return patched.error();
+  }
+  return true;
 }
 
 std::optional<std::size_t> JournalKeptFiles(const std::string& path) {
@@ -253,7 +376,9 @@ std::optional<std::size_t> JournalKeptFiles(const std::string& path) {
 }
 
 Result<JournalOnDisk> ReadJournal(const std::string& path) {
-  const auto text = ReadWholeFile(path, kMaxJournalBytes);
+  const auto place = TrustedJournalPath(path);
+  if (!place) return place.error();
+  const auto text = ReadWholeFile(*place, kMaxJournalBytes);
   if (!text.ok()) return text.status().error();
   return ParseJournal(*text);
 }
@@ -288,6 +413,10 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
   out.state = *known;
   UndoJournal& j = out.journal;
   j.TextUndoAction = action->string;
+  if (!KnownAction(j.TextUndoAction)) return fail("an unknown action");
+  if (const json::Value* job = header->Find("job"); job && job->kind == json::Value::Kind::String) {
+    j.jobId = job->string;
+  }
   const std::pair<const char*, std::string*> paths[] = {{"TextUndoWorkDir", &j.TextUndoWorkDir},
                                                         {"TextUndoMoveDir", &j.TextUndoMoveDir},
                                                         {"TextUndoWorkPath", &j.TextUndoWorkPath},
@@ -298,13 +427,22 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
     if (!name) return fail(std::string(key) + " is missing");
     *field = *name;
   }
+  // A deletion cannot be undone: its journal holds no row (an older version listed the
+  // deleted rows as done; they say nothing either).
+  if (j.TextUndoAction == "Delete") return out;
+  // Every file an undo touches lies in these folders: they must be absolute.
+  if (!AbsoluteFolder(j.TextUndoWorkPath) ||
+      (!j.TextUndoMovePath.empty() && !AbsoluteFolder(j.TextUndoMovePath)) ||
+      !ShownFolder(j.TextUndoWorkDir) || !ShownFolder(j.TextUndoMoveDir)) {
+    return fail("a folder that is not absolute");
+  }
 
   // The intents, then the done blocks.
   const auto intended = static_cast<std::size_t>(rows->number);
   std::vector<IntentRow> intents;
   enum Seen : std::uint8_t { kUnknown, kDone, kNotDone };
   std::vector<Seen> seen;
-  std::vector<std::optional<FileIdentity>> copies;
+  std::vector<RowIds> ids;
   std::size_t upto = 0;
   while (nextLine(line)) {
     if (line.empty()) continue;
@@ -325,6 +463,7 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
       if (index->kind != json::Value::Kind::Number || !o || !n || intents.size() >= intended) {
         return fail("a damaged row");
       }
+      if (!PlainName(*o) || !PlainName(*n)) return fail("a row's name is not a plain name");
       row.index = static_cast<std::size_t>(std::max<std::int64_t>(index->number, 0));
       row.oldName = *o;
       row.newName = *n;
@@ -348,11 +487,12 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
       if (const json::Value* kept = value->Find("kept")) {
         const auto name = json::NameOf(*kept);
         if (!name) return fail("a damaged row");
+        if (!KeptNamePattern(*name)) return fail("a kept name that is not the program's own");
         row.kept = *name;
       }
       intents.push_back(std::move(row));
       seen.push_back(kUnknown);
-      copies.emplace_back();
+      ids.emplace_back();
       continue;
     }
     const json::Value* blockEnd = value->Find("upto");
@@ -391,20 +531,22 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
     if (const json::Value* made = value->Find("copies");
         made && made->kind == json::Value::Kind::Array) {
       for (const json::Value& copy : made->array) {
-        if (copy.kind != json::Value::Kind::Array || copy.array.size() != 2 ||
-            copy.array[1].kind != json::Value::Kind::Array || copy.array[1].array.size() != 4) {
+        // [row, made or null] or [row, made or null, beside].
+        if (copy.kind != json::Value::Kind::Array || copy.array.size() < 2 ||
+            copy.array.size() > 3 || copy.array[0].kind != json::Value::Kind::Number) {
           return fail("a damaged line");
         }
         const auto k = position(copy.array[0].number);
         if (!k) return fail("a copy that was not intended");
-        const auto& n = copy.array[1].array;
-        FileIdentity id;
-        id.device = static_cast<std::uint64_t>(n[0].number);
-        id.inode = static_cast<std::uint64_t>(n[1].number);
-        id.size = static_cast<std::uint64_t>(n[2].number);
-        id.mtimeNs = n[3].number;
-        id.regular = true;
-        copies[*k] = id;
+        RowIds& row = ids[*k];
+        if (copy.array[1].kind != json::Value::Kind::Null) {
+          row.made = IdentityFrom(copy.array[1]);
+          if (!row.made) return fail("a damaged line");
+        }
+        if (copy.array.size() == 3) {
+          row.beside = IdentityFrom(copy.array[2]);
+          if (!row.beside) return fail("a damaged line");
+        }
       }
     }
     upto = static_cast<std::size_t>(std::max<std::int64_t>(end, 0));
@@ -415,6 +557,7 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
   const bool finished = out.state != JournalState::Open;
   const bool attributes = j.TextUndoAction == "Set Attribute";
   const bool copying = Copies(j.TextUndoAction);
+  const bool moving = Moves(j.TextUndoAction);
   for (std::size_t k = 0; k < intents.size(); ++k) {
     if (seen[k] == kNotDone || (seen[k] == kUnknown && finished)) continue;
     const IntentRow& row = intents[k];
@@ -424,10 +567,11 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
       j.ComboUndoAttr.push_back(row.attr);
       j.ComboUndoRawAttr.push_back(row.raw);
     }
-    if (copying) {
-      j.ComboUndoCopy.push_back(copies[k]);
-      j.ComboUndoKept.push_back(row.kept);
+    if (copying || moving) {
+      j.ComboUndoCopy.push_back(ids[k].made);
+      j.ComboUndoBeside.push_back(ids[k].beside);
     }
+    if (copying) j.ComboUndoKept.push_back(row.kept);
     out.certain.push_back(seen[k] == kDone);
   }
   return out;

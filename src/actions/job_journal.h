@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/durable_file.h"
+#include "platform/file_lock.h"
 #include "platform/result.h"
 #include "session/session.h"
 
@@ -19,6 +20,16 @@ namespace quillon {
 inline constexpr std::size_t kJournalBlock = 1024;
 // The largest journal read back.
 inline constexpr std::size_t kMaxJournalBytes = std::size_t{64} << 20;
+// How long a job or undo waits for another that holds the journal.
+inline constexpr std::chrono::milliseconds kJournalLockWait{2000};
+
+// What a done row leaves to know its files by: the file the job made or moved (for a
+// copying or moving action), and the file beside it (the one a copy replaced, kept
+// aside; or the source a move across file systems copied).
+struct RowIds {
+  std::optional<FileIdentity> made;
+  std::optional<FileIdentity> beside;
+};
 
 // The journal's state word: "open" while the job runs, "complete" after it, "used" after
 // its undo.
@@ -35,15 +46,16 @@ struct JournalOnDisk {
   std::size_t intended = 0;
 };
 
-// Writes the journal of the job that is about to run.
+// Writes the journal of the job that is about to run, holding its lock from Begin to
+// Finish: no other job or undo writes it meanwhile.
 class JobJournal {
  public:
   explicit JobJournal(Session& s) : s_(s) {}
-  // The previous journal's kept files go (it can no longer be undone), then the header
-  // and every intent reach the disk before any file is touched.
-  Status Begin(const UndoJournal& previousInMemory);
-  // Row `index` of the store was done; for a copy, the copy as it was made.
-  void RowDone(std::size_t index, const std::optional<FileIdentity>& copy = std::nullopt);
+  // Takes the journal's lock; the previous journal's kept files go (it can no longer be
+  // undone), then the header and every intent reach the disk before any file is touched.
+  Status Begin();
+  // Row `index` of the store was done, and what its files are now.
+  void RowDone(std::size_t index, const RowIds& ids = {});
   // The done rows since the last flush, up to row `upto` (exclusive), to the file; with
   // Sync::Yes to the disk too, with Sync::WhenDue only when kSyncInterval has passed
   // since the journal last reached the disk. (An unsynced line survives a killed process,
@@ -64,11 +76,27 @@ class JobJournal {
   std::size_t flushedUpto_ = 0;
   std::chrono::steady_clock::time_point syncedAt_;
   std::vector<std::size_t> done_;
-  std::vector<std::pair<std::size_t, FileIdentity>> copies_;
+  std::vector<std::pair<std::size_t, RowIds>> ids_;
+  bool rowsJournaled_ = true;
+  FileLock lock_;
 };
 
+// A fresh job id.
+std::string NewJobId();
+
+// Where the journal named `path` is: absolute, a link to it followed. Its folder and,
+// when it exists, the journal itself must be the user's own; otherwise the error says
+// why it is not trusted.
+Result<std::string> TrustedJournalPath(const std::string& path);
+// The lock of the journal at `path` (a file beside it), waited for kJournalLockWait.
+Result<FileLock> LockJournal(const std::string& path);
+
+// Whether `name` is one the program gives a file it keeps aside.
+bool KeptNamePattern(const std::string& name);
+
 // Removes the files an older job kept aside for its undo; that job can no longer be
-// undone once a new job replaces its journal.
+// undone once a new job replaces its journal. Only a file of the program's own name in
+// that job's destination, the user's own and still as the job set it aside, goes.
 void DropKeptFiles(Session& s, const UndoJournal& old);
 
 // The lines of the journal.
@@ -83,10 +111,13 @@ std::string JournalStateWord(JournalState state);
 // there is no journal there, or its header does not say (a journal from an older
 // version: read it whole).
 std::optional<std::size_t> JournalKeptFiles(const std::string& path);
-// Reads a journal written by JobJournal; an error names what is wrong.
+// Reads a journal written by JobJournal, when it is trusted; an error names what is
+// wrong. Every folder in it must be absolute, every name a plain name and every kept
+// name of the program's own pattern.
 Result<JournalOnDisk> ReadJournal(const std::string& path);
 Result<JournalOnDisk> ParseJournal(const std::string& text);
-// Patches the state word of the journal at `path`.
-Status MarkJournal(const std::string& path, JournalState state);
+// Patches the state word of the journal at `path` when it is job `jobId`'s; false (and
+// nothing written) when it belongs to another job.
+Result<bool> MarkJournal(const std::string& path, JournalState state, const std::string& jobId);
 
 }  // namespace quillon

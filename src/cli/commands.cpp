@@ -14,6 +14,7 @@
 #include "jobs/job_write.h"
 #include "platform/atomic_file.h"
 #include "platform/posix_file_services.h"
+#include "platform/private_place.h"
 #include "rename/criteria.h"
 #include "session/action_kinds.h"
 #include "session/readiness.h"
@@ -40,11 +41,12 @@ Machine& NewMachine() {
   return *machine;
 }
 
-// The journal's place: given, or journal.json in the data folder of the current folder.
+// The journal's place, absolute: given, or journal.json in the data folder of the
+// current folder (made private to the user when it is made).
 std::string JournalPath(const Arguments& args, Session& s, bool create) {
-  if (args.journal) return *args.journal;
+  if (args.journal) return AbsolutePath(*args.journal);
   const std::string dataFolder = WithSeparator(s.env.CurrentFolder()) + s.state.ProductName;
-  if (create && !s.files.FolderExists(dataFolder)) (void)s.files.CreateFolder(dataFolder);
+  if (create && !s.files.FolderExists(dataFolder)) (void)CreatePrivateFolder(dataFolder);
   return dataFolder + "/journal.json";
 }
 
@@ -167,6 +169,9 @@ int PreviewOrRun(const Arguments& args) {
     if (const auto failed = SaveJob(out, args, *job)) return *failed;
   }
   if (args.folder) job->folder = *args.folder;
+  // A relative folder is the current folder's; the journal keeps it absolute, so an
+  // undo started elsewhere finds the same files.
+  if (job->folder) job->folder = AbsolutePath(*job->folder);
 
   CliUi ui(s);
   ui.unselectConflicts = args.unselectConflicts;
@@ -231,9 +236,21 @@ int PreviewOrRun(const Arguments& args) {
     }
   }
   out.Raw("done", done.Take());
-  out.Line(std::to_string(doneCount) + " file" + (doneCount == 1 ? "" : "s") + " done.");
-  const bool journaled = s.files.FileExists(journalPath) && journal.TextUndoAction != "";
-  out.object()["journal"] = journaled ? nlohmann::json(journalPath) : nlohmann::json(nullptr);
+  const std::size_t missing = s.actions.missingCount;
+  out.object()["missing"] = missing;
+  out.Line(std::to_string(doneCount) + " file" + (doneCount == 1 ? "" : "s") + " done" +
+           (missing > 0 ? ", " + std::to_string(missing) + " not found" : "") + ".");
+  const std::string& written = s.actions.journalPath;
+  const bool journaled = s.files.FileExists(written) && journal.TextUndoAction != "";
+  out.object()["journal"] = journaled ? nlohmann::json(written) : nlohmann::json(nullptr);
+  // Files were selected and none was touched: that is no success.
+  if (doneCount == 0 && missing > 0 && ui.ErrorReport() == nullptr) {
+    const std::string why = "No file was done: the " + std::to_string(missing) +
+                            " selected files were no longer there.";
+    out.object()["error"] = {{"tag", nullptr}, {"text", why}};
+    out.Line(why);
+    return out.Finish(kExitFileOperation);
+  }
   return FinishWithErrorReport(out, s, ui);
 }
 

@@ -1,11 +1,14 @@
 // The attribute word: ReadOnly is the absence of write permission, Hidden/System/Archive
 // are kept in user.DOSATTRIB in the forms Samba and Wine read and write.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "platform/posix_file_services.h"
 #include "platform/posix_io.h"
@@ -20,6 +23,13 @@ constexpr std::uint32_t kDosBits = kAttrHidden | kAttrSystem | kAttrArchive;
 // offline, ...) are left as they are.
 constexpr std::uint32_t kStoredBits = kAttrReadOnly | kDosBits;
 constexpr unsigned kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// A file to read or change: the path the calls take (the file itself, or a descriptor's
+// /proc name) and the path an error names.
+struct Target {
+  const std::string& sys;
+  const std::string& shown;
+};
 
 // The stored value, read. Absent covers a file system without user xattrs.
 struct DosAttrib {
@@ -107,61 +117,62 @@ std::string Encode(const DosAttrib& old, std::uint32_t stored) {
 }
 
 // user.DOSATTRIB's exact bytes, nullopt when absent or not supported.
-Result<std::optional<std::string>> ReadDosAttrib(const std::string& path, const char* operation) {
+Result<std::optional<std::string>> ReadDosAttrib(const Target& path, const char* operation) {
   for (;;) {
-    const ssize_t size = ::getxattr(path.c_str(), kDosAttribName, nullptr, 0);
+    const ssize_t size = ::getxattr(path.sys.c_str(), kDosAttribName, nullptr, 0);
     if (size < 0) {
       if (errno == ENODATA || errno == ENOTSUP) return std::optional<std::string>();
-      return LastError(operation, path);
+      return LastError(operation, path.shown);
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    const ssize_t n = ::getxattr(path.c_str(), kDosAttribName, bytes.data(), bytes.size());
+    const ssize_t n = ::getxattr(path.sys.c_str(), kDosAttribName, bytes.data(), bytes.size());
     if (n >= 0) {
       bytes.resize(static_cast<std::size_t>(n));
       return std::optional<std::string>(std::move(bytes));
     }
-    if (errno != ERANGE) return LastError(operation, path);  // ERANGE: it grew, ask again
+    if (errno != ERANGE) return LastError(operation, path.shown);  // ERANGE: it grew, ask again
   }
 }
 
-Result<DosAttrib> ReadDecoded(const std::string& path, const char* operation) {
+Result<DosAttrib> ReadDecoded(const Target& path, const char* operation) {
   auto bytes = ReadDosAttrib(path, operation);
   if (!bytes.ok()) return bytes.error();
   if (!bytes->has_value()) return DosAttrib{};
   DosAttrib value = Decode(std::move(**bytes));
-  if (value.form == DosAttrib::Form::Unknown) return OsError{EINVAL, operation, path};
+  if (value.form == DosAttrib::Form::Unknown) return OsError{EINVAL, operation, path.shown};
   return value;
 }
 
-Status WriteDosAttrib(const std::string& path, const std::string& bytes, const char* operation) {
-  if (::setxattr(path.c_str(), kDosAttribName, bytes.data(), bytes.size(), 0) != 0) {
-    return LastError(operation, path);
+Status WriteDosAttrib(const Target& path, const std::string& bytes, const char* operation) {
+  if (::setxattr(path.sys.c_str(), kDosAttribName, bytes.data(), bytes.size(), 0) != 0) {
+    return LastError(operation, path.shown);
   }
   return Status::Ok();
 }
 
-Status Chmod(const std::string& path, unsigned mode, const char* operation) {
-  if (::chmod(path.c_str(), mode) != 0) return LastError(operation, path);
+Status Chmod(const Target& path, unsigned mode, const char* operation) {
+  if (::chmod(path.sys.c_str(), mode) != 0) return LastError(operation, path.shown);
   return Status::Ok();
 }
 
-Result<unsigned> ModeOf(const std::string& path, const char* operation) {
+Result<unsigned> ModeOf(const Target& path, const char* operation) {
   struct stat st {};
-  if (!HasNoNul(path)) return OsError{EINVAL, operation, path};
-  if (::stat(path.c_str(), &st) != 0) return LastError(operation, path);
+  if (!HasNoNul(path.sys)) return OsError{EINVAL, operation, path.shown};
+  if (::stat(path.sys.c_str(), &st) != 0) return LastError(operation, path.shown);
   return static_cast<unsigned>(st.st_mode & 07777);
 }
 
 // Changes the mode and the xattr in the order that keeps both possible for an owner who
 // is not root (user xattrs need write permission): the xattr while the file is writable.
 // When the second step fails the first is taken back.
-Status ApplyModeAndXattr(const std::string& path, unsigned oldMode, unsigned newMode,
+Status ApplyModeAndXattr(const Target& path, unsigned oldMode, unsigned newMode,
                          const std::optional<std::string>& oldBytes,
                          const std::optional<std::string>& newBytes, const char* operation) {
   auto writeXattr = [&](const std::optional<std::string>& bytes) -> Status {
     if (bytes.has_value()) return WriteDosAttrib(path, *bytes, operation);
-    if (::removexattr(path.c_str(), kDosAttribName) != 0 && errno != ENODATA && errno != ENOTSUP) {
-      return LastError(operation, path);
+    if (::removexattr(path.sys.c_str(), kDosAttribName) != 0 && errno != ENODATA &&
+        errno != ENOTSUP) {
+      return LastError(operation, path.shown);
     }
     return Status::Ok();
   };
@@ -172,7 +183,7 @@ Status ApplyModeAndXattr(const std::string& path, unsigned oldMode, unsigned new
     // Open it up for the xattr, then settle on the new mode.
     if (Status s = Chmod(path, oldMode | S_IWUSR, operation); !s.ok()) return s;
     if (Status s = writeXattr(newBytes); !s.ok()) {
-      ::chmod(path.c_str(), oldMode);
+      ::chmod(path.sys.c_str(), oldMode);
       return s;
     }
     return Chmod(path, newMode, operation);
@@ -186,9 +197,7 @@ Status ApplyModeAndXattr(const std::string& path, unsigned oldMode, unsigned new
   return Status::Ok();
 }
 
-}  // namespace
-
-Result<std::uint16_t> PosixFileServices::GetAttributes(const std::string& path) {
+Result<std::uint16_t> GetAttributesOf(const Target& path) {
   const Result<unsigned> mode = ModeOf(path, kOpGetAttributes);
   if (!mode.ok()) return mode.error();
   const Result<DosAttrib> dos = ReadDecoded(path, kOpGetAttributes);
@@ -198,7 +207,7 @@ Result<std::uint16_t> PosixFileServices::GetAttributes(const std::string& path) 
   return word;
 }
 
-Status PosixFileServices::SetAttributes(const std::string& path, std::uint16_t word) {
+Status SetAttributesOf(const Target& path, std::uint16_t word) {
   const Result<unsigned> mode = ModeOf(path, kOpSetAttributes);
   if (!mode.ok()) return mode.status();
   // An unknown stored value is never overwritten: the call fails before any change.
@@ -224,7 +233,7 @@ Status PosixFileServices::SetAttributes(const std::string& path, std::uint16_t w
   return ApplyModeAndXattr(path, *mode, newMode, oldBytes, newBytes, kOpSetAttributes);
 }
 
-Result<RawAttributes> PosixFileServices::SaveRawAttributes(const std::string& path) {
+Result<RawAttributes> SaveRawAttributesOf(const Target& path) {
   const Result<unsigned> mode = ModeOf(path, kOpSaveAttributes);
   if (!mode.ok()) return mode.error();
   auto bytes = ReadDosAttrib(path, kOpSaveAttributes);
@@ -236,7 +245,7 @@ Result<RawAttributes> PosixFileServices::SaveRawAttributes(const std::string& pa
   return raw;
 }
 
-Status PosixFileServices::RestoreRawAttributes(const std::string& path, const RawAttributes& raw) {
+Status RestoreRawAttributesOf(const Target& path, const RawAttributes& raw) {
   const Result<unsigned> mode = ModeOf(path, kOpRestoreAttributes);
   if (!mode.ok()) return mode.status();
   auto current = ReadDosAttrib(path, kOpRestoreAttributes);
@@ -244,6 +253,70 @@ Status PosixFileServices::RestoreRawAttributes(const std::string& path, const Ra
   std::optional<std::string> wanted;
   if (raw.hasDosAttrib) wanted = raw.dosAttribBytes;
   return ApplyModeAndXattr(path, *mode, raw.mode & 07777, *current, wanted, kOpRestoreAttributes);
+}
+
+// The file `name` of the folder, never through a link: opened as a place only, it is
+// read and changed through its descriptor's /proc name, which leads to that very file.
+// Without /proc the name in the folder is used, once it is known not to be a link.
+template <typename Call>
+auto AtFile(const FolderHandle& folder, const std::string& name, const char* operation, Call call)
+    -> decltype(call(std::declval<const Target&>())) {
+  const std::string shown = folder.path() + name;
+  if (!PlainName(name)) return OsError{EINVAL, operation, shown};
+  if (folder.fd() < 0) return call(Target{shown, shown});
+  Fd file(::openat(folder.fd(), name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+  if (file.get() < 0) return LastError(operation, shown);
+  struct stat st {};
+  if (::fstat(file.get(), &st) != 0) return LastError(operation, shown);
+  // A link has no attributes of its own; setting them would change the file it points
+  // to, which may lie anywhere.
+  if (S_ISLNK(st.st_mode)) return OsError{ELOOP, operation, shown};
+  const std::string self = "/proc/self/fd/" + std::to_string(file.get());
+  if (::access(self.c_str(), F_OK) == 0) return call(Target{self, shown});
+  return call(Target{shown, shown});
+}
+
+}  // namespace
+
+Result<std::uint16_t> PosixFileServices::GetAttributes(const std::string& path) {
+  return GetAttributesOf(Target{path, path});
+}
+
+Status PosixFileServices::SetAttributes(const std::string& path, std::uint16_t word) {
+  return SetAttributesOf(Target{path, path}, word);
+}
+
+Result<RawAttributes> PosixFileServices::SaveRawAttributes(const std::string& path) {
+  return SaveRawAttributesOf(Target{path, path});
+}
+
+Status PosixFileServices::RestoreRawAttributes(const std::string& path, const RawAttributes& raw) {
+  return RestoreRawAttributesOf(Target{path, path}, raw);
+}
+
+Result<std::uint16_t> PosixFileServices::GetAttributesAt(const FolderHandle& folder,
+                                                         const std::string& name) {
+  return AtFile(folder, name, kOpGetAttributes,
+                [](const Target& path) { return GetAttributesOf(path); });
+}
+
+Status PosixFileServices::SetAttributesAt(const FolderHandle& folder, const std::string& name,
+                                          std::uint16_t word) {
+  return AtFile(folder, name, kOpSetAttributes,
+                [word](const Target& path) { return SetAttributesOf(path, word); });
+}
+
+Result<RawAttributes> PosixFileServices::SaveRawAttributesAt(const FolderHandle& folder,
+                                                             const std::string& name) {
+  return AtFile(folder, name, kOpSaveAttributes,
+                [](const Target& path) { return SaveRawAttributesOf(path); });
+}
+
+Status PosixFileServices::RestoreRawAttributesAt(const FolderHandle& folder,
+                                                 const std::string& name,
+                                                 const RawAttributes& raw) {
+  return AtFile(folder, name, kOpRestoreAttributes,
+                [&raw](const Target& path) { return RestoreRawAttributesOf(path, raw); });
 }
 
 }  // namespace quillon

@@ -19,27 +19,6 @@ namespace quillon {
 namespace posix {
 namespace {
 
-// Closes the descriptor it owns.
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  // Closes now and reports the error close found (deferred write errors on some file systems).
-  int close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result;
-  }
-
- private:
-  int fd_;
-};
-
 // Writes all of buffer; false with errno set on failure.
 bool WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
@@ -108,10 +87,11 @@ struct Source {
   struct stat st {};
 };
 
-Result<Source> OpenSource(const std::string& from, const std::string& where,
+// Opens the file to copy. A link to a file is read through, as any reader would.
+Result<Source> OpenSource(int fromDir, const std::string& fromName, const std::string& where,
                           const char* operation) {
   Source source;
-  source.fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  source.fd = ::openat(fromDir, fromName.c_str(), O_RDONLY | O_CLOEXEC);
   if (source.fd < 0) return LastError(operation, where);
   if (::fstat(source.fd, &source.st) != 0) {
     const OsError error = LastError(operation, where);
@@ -127,8 +107,10 @@ Result<Source> OpenSource(const std::string& from, const std::string& where,
 
 // The data, permissions, times, owner and user.DOSATTRIB of the source into out; `made`
 // receives the copy as it then is. A copy made with the source's permission bits (as
-// far as the umask or a default ACL let them through) is not changed again.
-bool Fill(const Source& source, int out, KeepOwner keepOwner, struct stat& made) {
+// far as the umask or a default ACL let them through) is not changed again. With
+// Durability::Synced the data is on the disk when it returns.
+bool Fill(const Source& source, int out, KeepOwner keepOwner, Durability durability,
+          struct stat& made) {
   if (!CopyData(source.fd, out, source.st.st_size)) return false;
   CopyDosAttrib(source.fd, out);
   const mode_t mode = source.st.st_mode & 07777;
@@ -140,23 +122,25 @@ bool Fill(const Source& source, int out, KeepOwner keepOwner, struct stat& made)
   }
   const timespec times[2] = {source.st.st_atim, source.st.st_mtim};
   if (::futimens(out, times) != 0 || ::fstat(out, &made) != 0) return false;
-  if ((made.st_mode & 07777) == mode) return true;
-  if (::fchmod(out, mode) != 0) return false;
-  made.st_mode = (made.st_mode & ~mode_t{07777}) | mode;
-  return true;
+  if ((made.st_mode & 07777) != mode) {
+    if (::fchmod(out, mode) != 0) return false;
+    made.st_mode = (made.st_mode & ~mode_t{07777}) | mode;
+  }
+  return durability == Durability::Cached || ::fdatasync(out) == 0;
 }
 
-// Gives the unnamed file fd the name `name`; false with errno set. The descriptor itself
-// is linked where the kernel lets its opener do so (Linux 6.10 on), which spares the
-// lookup through /proc; older kernels refuse with ENOENT and get the /proc path.
-bool LinkUnnamed(int fd, const std::string& name) {
+// Gives the unnamed file fd the name `name` in folder `dir`; false with errno set. The
+// descriptor itself is linked where the kernel lets its opener do so (Linux 6.10 on),
+// which spares the lookup through /proc; older kernels refuse with ENOENT and get the
+// /proc path.
+bool LinkUnnamed(int fd, int dir, const std::string& name) {
   const auto throughProc = [&] {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    return ::linkat(AT_FDCWD, self.c_str(), dir, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
   };
   static bool emptyPathWorks = true;
   if (!emptyPathWorks) return throughProc();
-  if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) return true;
+  if (::linkat(fd, "", dir, name.c_str(), AT_EMPTY_PATH) == 0) return true;
   if (errno != ENOENT && errno != EPERM && errno != EINVAL) return false;
   // ENOENT may also be a folder gone from the way; only a /proc link that works shows
   // that the kernel refuses the descriptor form.
@@ -165,35 +149,39 @@ bool LinkUnnamed(int fd, const std::string& name) {
   return true;
 }
 
-// A fresh hidden name beside `to` that no file has.
-std::string HiddenName(const std::string& to) {
-  const std::string folder = FolderOf(to);
+// A fresh hidden name for a file of our own beside the target.
+std::string HiddenName() {
   static unsigned counter = 0;
-  char tail[64];
-  std::snprintf(tail, sizeof tail, "/.quillon-%x-%x-%x", static_cast<unsigned>(::getpid()),
+  char name[64];
+  std::snprintf(name, sizeof name, ".quillon-%x-%x-%x", static_cast<unsigned>(::getpid()),
                 static_cast<unsigned>(::time(nullptr)), ++counter);
-  return (folder == "/" ? "" : folder) + tail;
+  return name;
 }
 
 // A copy in a named temporary file beside the target, and the copy as made.
 struct MadeCopy {
-  std::string path;
+  std::string name;
   FileIdentity made;
 };
 
-Result<MadeCopy> CopyToTemporary(const Source& source, const std::string& to,
-                                 const std::string& where, const char* operation,
-                                 KeepOwner keepOwner) {
-  const std::string folder = FolderOf(to);
-  std::string temporary = (folder == "/" ? "" : folder) + "/.quillon-XXXXXX";
-  Fd out(::mkostemp(temporary.data(), O_CLOEXEC));
+Result<MadeCopy> CopyToTemporary(const Source& source, int toDir, const std::string& where,
+                                 const char* operation, KeepOwner keepOwner,
+                                 Durability durability) {
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+    temporary = HiddenName();
+    fd = ::openat(toDir, temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  Fd out(fd);
   if (out.get() < 0) return LastError(operation, where);
   struct stat made {};
-  bool done = Fill(source, out.get(), keepOwner, made);
+  bool done = Fill(source, out.get(), keepOwner, durability, made);
   if (done) done = out.close() == 0;
   if (!done) {
     const OsError error = LastError(operation, where);
-    ::unlink(temporary.c_str());
+    ::unlinkat(toDir, temporary.c_str(), 0);
     return error;
   }
   return MadeCopy{temporary, IdentityOf(made)};
@@ -201,47 +189,58 @@ Result<MadeCopy> CopyToTemporary(const Source& source, const std::string& to,
 
 }  // namespace
 
-Result<FileIdentity> CopyIntoPlace(const std::string& from, const std::string& to,
-                                   const char* operation, KeepOwner keepOwner,
-                                   Overwrite overwrite) {
-  const std::string where = PairPath(from, to);
-  auto source = OpenSource(from, where, operation);
+Result<FileIdentity> CopyIntoPlace(int fromDir, const std::string& fromName, int toDir,
+                                   const std::string& toName, const std::string& where,
+                                   const char* operation, KeepOwner keepOwner, Overwrite overwrite,
+                                   Durability durability) {
+  auto source = OpenSource(fromDir, fromName, where, operation);
   if (!source.ok()) return source.status().error();
   Fd in(source->fd);
   // An unnamed file in the target's folder: a copy cut short by a kill leaves nothing.
   // Nobody can open it before it is named, so it starts with the source's permissions.
-  Fd out(::open(FolderOf(to).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, source->st.st_mode & 0777));
+  Fd out(::openat(toDir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, source->st.st_mode & 0777));
   if (out.get() < 0) {
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
       return LastError(operation, where);
     // A file system without unnamed files: a named temporary file beside the target.
-    auto temporary = CopyToTemporary(*source, to, where, operation, keepOwner);
+    auto temporary = CopyToTemporary(*source, toDir, where, operation, keepOwner, durability);
     if (!temporary.ok()) return temporary.error();
-    const std::string& path = temporary->path;
-    Status placed =
-        overwrite == Overwrite::Yes
-            ? (::rename(path.c_str(), to.c_str()) == 0 ? Status::Ok() : LastError(operation, where))
-            : RenameNoReplace(path, to, operation);
+    const std::string& name = temporary->name;
+    Status placed = overwrite == Overwrite::Yes
+                        ? (::renameat(toDir, name.c_str(), toDir, toName.c_str()) == 0
+                               ? Status::Ok()
+                               : LastError(operation, where))
+                        : RenameNoReplaceAt(toDir, name, toDir, toName, operation, where);
     if (!placed.ok()) {
-      ::unlink(path.c_str());
+      ::unlinkat(toDir, name.c_str(), 0);
       return OsError{placed.code(), operation, where};
     }
     return temporary->made;
   }
   struct stat made {};
-  if (!Fill(*source, out.get(), keepOwner, made)) return LastError(operation, where);
+  if (!Fill(*source, out.get(), keepOwner, durability, made)) return LastError(operation, where);
 
   // linkat gives the file its name and fails when the name exists; replacing goes through
   // a hidden name renamed over the target.
-  const std::string name = overwrite == Overwrite::Yes ? HiddenName(to) : to;
-  if (!LinkUnnamed(out.get(), name)) return LastError(operation, where);
-  if (overwrite == Overwrite::Yes && ::rename(name.c_str(), to.c_str()) != 0) {
+  const std::string name = overwrite == Overwrite::Yes ? HiddenName() : toName;
+  if (!LinkUnnamed(out.get(), toDir, name)) return LastError(operation, where);
+  if (overwrite == Overwrite::Yes && ::renameat(toDir, name.c_str(), toDir, toName.c_str()) != 0) {
     const OsError error = LastError(operation, where);
-    ::unlink(name.c_str());
+    ::unlinkat(toDir, name.c_str(), 0);
     return error;
   }
   if (out.close() != 0) return LastError(operation, where);
   return IdentityOf(made);
+}
+
+Result<FileIdentity> CopyIntoPlace(const std::string& from, const std::string& to,
+                                   const char* operation, KeepOwner keepOwner,
+                                   Overwrite overwrite) {
+  const std::string where = PairPath(from, to);
+  Fd folder(::open(FolderOf(to).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  if (folder.get() < 0) return LastError(operation, where);
+  return CopyIntoPlace(AT_FDCWD, from, folder.get(), NameOf(to), where, operation, keepOwner,
+                       overwrite, Durability::Cached);
 }
 
 }  // namespace posix
@@ -256,6 +255,19 @@ Result<FileIdentity> PosixFileServices::CopyFile(const std::string& from, const 
   // Without overwriting, the call that names the copy fails with EEXIST on an existing
   // name, links included; nothing is looked up first.
   return CopyIntoPlace(from, to, kOpCopy, KeepOwner::No, overwrite);
+}
+
+Result<FileIdentity> PosixFileServices::CopyAt(const FolderHandle& from,
+                                               const std::string& fromName, const FolderHandle& to,
+                                               const std::string& toName, Overwrite overwrite,
+                                               Durability durability) {
+  const std::string where = PairPath(from.path() + fromName, to.path() + toName);
+  if (!PlainName(fromName) || !PlainName(toName)) return OsError{EINVAL, kOpCopy, where};
+  if (from.fd() < 0 || to.fd() < 0) {
+    return FileServices::CopyAt(from, fromName, to, toName, overwrite, durability);
+  }
+  return CopyIntoPlace(from.fd(), fromName, to.fd(), toName, where, kOpCopy, KeepOwner::No,
+                       overwrite, durability);
 }
 
 }  // namespace quillon

@@ -35,9 +35,33 @@ struct FileIdentity {
   std::int64_t mtimeNs = 0;
   bool link = false;     // a symbolic link (not followed)
   bool regular = false;  // a regular file
+  std::uint32_t owner = 0;
 
   bool operator==(const FileIdentity&) const = default;
 };
+
+// The same file: one device, one inode (it may have been written to since).
+inline bool SameFile(const FileIdentity& a, const FileIdentity& b) {
+  return a.device == b.device && a.inode == b.inode;
+}
+// The same file with the same size and modification time: unchanged since it was known.
+inline bool Unchanged(const FileIdentity& a, const FileIdentity& b) {
+  return SameFile(a, b) && a.size == b.size && a.mtimeNs == b.mtimeNs;
+}
+
+// What a move did: renamed in one step, or, across file systems, copied (the copy as
+// made and the source as it was; the source stays when the caller removes it later).
+struct MoveOutcome {
+  bool copied = false;
+  FileIdentity made;
+  FileIdentity source;
+};
+
+// Whether a move across file systems removes its source at once, or leaves that to the
+// caller, who first makes sure that the copies are on the disk.
+enum class SourceAfterCopy { Remove, Keep };
+// Whether a copy's data reaches the disk before the copy takes its name.
+enum class Durability { Cached, Synced };
 
 // A mounted file system a person would pick from.
 struct Drive {
@@ -91,6 +115,52 @@ class FileServices {
   virtual Status RenameIn(const FolderHandle& folder, const std::string& from,
                           const std::string& to) {
     return Rename(folder.path() + from, folder.path() + to);
+  }
+
+  // The calls of a job, by name inside folders it opened at its start: a folder swapped
+  // for a link meanwhile is not followed, and a link in the folder is never followed
+  // either. Each is its path form's twin; by default they go by path.
+  virtual Result<FileIdentity> IdentifyAt(const FolderHandle& folder, const std::string& name) {
+    return Identify(folder.path() + name);
+  }
+  virtual Status RenameAt(const FolderHandle& from, const std::string& fromName,
+                          const FolderHandle& to, const std::string& toName) {
+    return Rename(from.path() + fromName, to.path() + toName);
+  }
+  // MoveFile; across file systems the source stays when asked to (the caller removes it
+  // once the copy is on the disk).
+  virtual Result<MoveOutcome> MoveAt(const FolderHandle& from, const std::string& fromName,
+                                     const FolderHandle& to, const std::string& toName,
+                                     SourceAfterCopy after);
+  virtual Result<FileIdentity> CopyAt(const FolderHandle& from, const std::string& fromName,
+                                      const FolderHandle& to, const std::string& toName,
+                                      Overwrite overwrite, Durability durability) {
+    (void)durability;
+    return CopyFile(from.path() + fromName, to.path() + toName, overwrite);
+  }
+  virtual Status DeleteAt(const FolderHandle& folder, const std::string& name) {
+    return DeleteFile(folder.path() + name);
+  }
+  virtual Result<std::uint16_t> GetAttributesAt(const FolderHandle& folder,
+                                                const std::string& name) {
+    return GetAttributes(folder.path() + name);
+  }
+  virtual Status SetAttributesAt(const FolderHandle& folder, const std::string& name,
+                                 std::uint16_t word) {
+    return SetAttributes(folder.path() + name, word);
+  }
+  virtual Result<RawAttributes> SaveRawAttributesAt(const FolderHandle& folder,
+                                                    const std::string& name) {
+    return SaveRawAttributes(folder.path() + name);
+  }
+  virtual Status RestoreRawAttributesAt(const FolderHandle& folder, const std::string& name,
+                                        const RawAttributes& raw) {
+    return RestoreRawAttributes(folder.path() + name, raw);
+  }
+  // Everything written to the folder's file system so far reaches the disk.
+  virtual Status SyncFileSystem(const FolderHandle& folder) {
+    (void)folder;
+    return Status::Ok();
   }
 
   // stat follows links: a regular file / a directory.

@@ -22,6 +22,7 @@ FileIdentity IdentityOf(const struct stat& st) {
   id.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
   id.link = S_ISLNK(st.st_mode);
   id.regular = S_ISREG(st.st_mode);
+  id.owner = st.st_uid;
   return id;
 }
 
@@ -45,29 +46,50 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-Status LinkThenUnlink(const std::string& from, const std::string& to, const char* operation) {
-  if (::link(from.c_str(), to.c_str()) != 0) return LastError(operation, PairPath(from, to));
-  if (::unlink(from.c_str()) != 0) {
-    const OsError error = LastError(operation, PairPath(from, to));
-    ::unlink(to.c_str());
+std::string NameOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+namespace {
+
+Status LinkThenUnlinkAt(int fromDir, const std::string& from, int toDir, const std::string& to,
+                        const char* operation, const std::string& where) {
+  if (::linkat(fromDir, from.c_str(), toDir, to.c_str(), 0) != 0) {
+    return LastError(operation, where);
+  }
+  if (::unlinkat(fromDir, from.c_str(), 0) != 0) {
+    const OsError error = LastError(operation, where);
+    ::unlinkat(toDir, to.c_str(), 0);
     return error;
   }
   return Status::Ok();
 }
 
-Status RenameNoReplace(const std::string& from, const std::string& to, const char* operation) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+}  // namespace
+
+Status LinkThenUnlink(const std::string& from, const std::string& to, const char* operation) {
+  return LinkThenUnlinkAt(AT_FDCWD, from, AT_FDCWD, to, operation, PairPath(from, to));
+}
+
+Status RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std::string& to,
+                         const char* operation, const std::string& where) {
+  if (::renameat2(fromDir, from.c_str(), toDir, to.c_str(), RENAME_NOREPLACE) == 0) {
     return Status::Ok();
   }
-  const OsError renameError = LastError(operation, PairPath(from, to));
+  const OsError renameError = LastError(operation, where);
   // Some FUSE file systems answer EINVAL to the flag, old kernels ENOSYS.
   if (renameError.code != EINVAL && renameError.code != ENOSYS) return renameError;
-  Status linked = LinkThenUnlink(from, to, operation);
+  Status linked = LinkThenUnlinkAt(fromDir, from, toDir, to, operation, where);
   if (linked.ok()) return linked;
   // Where links are impossible too (folders, exfat), the rename's own answer stands.
   const int linkCode = linked.code();
   if (linkCode == EPERM || linkCode == EOPNOTSUPP || linkCode == EMLINK) return renameError;
   return linked;
+}
+
+Status RenameNoReplace(const std::string& from, const std::string& to, const char* operation) {
+  return RenameNoReplaceAt(AT_FDCWD, from, AT_FDCWD, to, operation, PairPath(from, to));
 }
 
 }  // namespace posix

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the POSIX file services' sources; not used outside src/platform.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -27,6 +28,27 @@ inline constexpr char kOpListFolders[] = "list folders";
 // Where the Hidden/System/Archive bits live.
 inline constexpr char kDosAttribName[] = "user.DOSATTRIB";
 
+// Closes the descriptor it owns.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  // Closes now and reports the error close found (deferred write errors on some file systems).
+  int close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
 // The path an error of a two-path operation names.
 inline std::string PairPath(const std::string& from, const std::string& to) {
   return from + " -> " + to;
@@ -38,10 +60,15 @@ bool HasNoNul(const std::string& path);
 bool HasUsableName(const std::string& path);
 // The folder part of a path: "a/b" -> "a", "b" -> ".", "/b" -> "/".
 std::string FolderOf(const std::string& path);
+// The final name of a path: "a/b" -> "b", "b" -> "b".
+std::string NameOf(const std::string& path);
 
 // Renames without ever replacing an existing name. Where the file system refuses the
-// RENAME_NOREPLACE flag, falls back to LinkThenUnlink.
+// RENAME_NOREPLACE flag, falls back to LinkThenUnlink. The At form takes names relative
+// to folder descriptors (AT_FDCWD for paths), and `where` for its errors.
 Status RenameNoReplace(const std::string& from, const std::string& to, const char* operation);
+Status RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std::string& to,
+                         const char* operation, const std::string& where);
 // Creates `to` as a hard link (which fails when the name exists), then removes `from`;
 // on failure `from` is left as it was and `to` is not created.
 Status LinkThenUnlink(const std::string& from, const std::string& to, const char* operation);
@@ -54,6 +81,12 @@ enum class KeepOwner { No, Yes };
 // used instead. Returns the copy as made.
 Result<FileIdentity> CopyIntoPlace(const std::string& from, const std::string& to,
                                    const char* operation, KeepOwner keepOwner, Overwrite overwrite);
+// The same by names relative to folder descriptors: `toDir` is the target's folder. With
+// Durability::Synced the copy's data is on the disk before it takes its name.
+Result<FileIdentity> CopyIntoPlace(int fromDir, const std::string& fromName, int toDir,
+                                   const std::string& toName, const std::string& where,
+                                   const char* operation, KeepOwner keepOwner, Overwrite overwrite,
+                                   Durability durability);
 
 // What lstat or fstat told, as the identity of the entry.
 FileIdentity IdentityOf(const struct stat& st);

@@ -14,9 +14,13 @@ struct OsError {
   int code = 0;           // errno value
   std::string operation;  // "rename", "copy", ...
   std::string path;       // the path the operation failed on
+  // Said in place of the system's text for `code` where that would mislead ("it belongs
+  // to another user" rather than "Operation not permitted").
+  std::string reason = {};
 
   std::string Describe() const {
-    std::string text = operation + " " + path + ": " + std::strerror(code);
+    std::string text =
+        operation + " " + path + ": " + (reason.empty() ? std::strerror(code) : reason);
     return text;
   }
 };

@@ -13,6 +13,8 @@ namespace quillon {
 // The last job, row by row in the order it processed the files. A plain record, so that
 // a front end can store it and read it back.
 struct UndoJournal {
+  // Tells this job's journal from any other's, on disk and in memory.
+  std::string jobId;
   std::string TextUndoAction;    // the job's ActionName
   std::string TextUndoWorkDir;   // the folder list's path (no trailing "/" except "/")
   std::string TextUndoMoveDir;   // the destination folder's path, likewise
@@ -27,8 +29,13 @@ struct UndoJournal {
   // The copying actions only (empty for the others), same rows: the copy as it was made
   // (nullopt where that is not known, after an interrupted job), and the hidden name in
   // the destination under which the file a copy replaced is kept ("" when none was).
+  // "Move" and "Move And Rename" keep ComboUndoCopy too: the file as it stands in the
+  // destination.
   std::vector<std::optional<FileIdentity>> ComboUndoCopy;
   std::vector<std::string> ComboUndoKept;
+  // Same rows again: for a copying action the file kept aside, as it was set aside; for
+  // a move across file systems, the source as it was copied (nullopt where unknown).
+  std::vector<std::optional<FileIdentity>> ComboUndoBeside;
 
   void clear() { *this = UndoJournal{}; }
 };
@@ -64,9 +71,16 @@ struct ActionState {
   // such a copy had replaced, out of hiding beside it under these paths.
   std::vector<std::string> keptByUndo;
   std::vector<std::string> unhiddenByUndo;
-  // The last job or undo: how many rows it did, and the system's answer that stopped it.
+  // Copies the last undo kept because the file they had replaced was no longer kept.
+  std::vector<std::string> keptWithoutOriginal;
+  // The last job or undo: how many rows it did, how many files it found gone, and the
+  // system's answer that stopped it.
   std::size_t doneCount = 0;
+  std::size_t missingCount = 0;
   std::optional<OsError> lastError;
+  // The last undo stopped before it settled every row: its journal stays ready for a
+  // second try.
+  bool undoStopped = false;
   // Raised by an undo so that the status line says "Undo Complete" once.
   bool UndoJustDone = false;
   // The last undo, per journal row: true where it reversed the row, false where it

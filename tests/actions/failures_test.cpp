@@ -143,7 +143,7 @@ TEST_F(FailureTest, DeleteFailureStopsYetResets) {
   EXPECT_EQ(s.state.ActionName, "Rename");
 }
 
-TEST_F(FailureTest, UndoFailureStopsThatUndoAndUsesTheJournalUp) {
+TEST_F(FailureTest, UndoFailureStopsThatUndoAndCanBeTriedAgain) {
   FourFiles();
   SetAction("Rename");
   PrepareJob({{"1", "n1"}, {"2", "n2"}, {"3", "n3"}});
@@ -154,8 +154,17 @@ TEST_F(FailureTest, UndoFailureStopsThatUndoAndUsesTheJournalUp) {
   // Last to first: the third row was undone, the second failed, the first was not reached.
   EXPECT_EQ(work.names(), (Names{"3", "4", "n1", "n2"}));
   EXPECT_EQ(s.actions.undoneRows, (std::vector<bool>{false, false, true}));
-  EXPECT_FALSE(s.state.UndoAvailable);
+  // The report names the file and the system's reason.
+  ASSERT_TRUE(s.actions.lastError.has_value());
+  EXPECT_EQ(s.actions.lastError->code, EIO);
+  EXPECT_NE(s.actions.lastError->path.find("n2"), std::string::npos);
+  EXPECT_TRUE(s.state.UndoAvailable);
   EXPECT_FALSE(s.state.ActionBusy);
+  // Once the fault is gone, the same undo settles the rest.
+  files.clearFailures();
+  UndoClick(s, ui);
+  EXPECT_EQ(work.names(), (Names{"1", "2", "3", "4"}));
+  EXPECT_FALSE(s.state.UndoAvailable);
 }
 
 TEST_F(FailureTest, NameThatWouldLeaveTheFolderIsRefusedBeforeTheJournal) {

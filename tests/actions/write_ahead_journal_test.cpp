@@ -17,40 +17,24 @@
 #include "actions/job_journal.h"
 #include "flow/job_bar.h"
 #include "platform/atomic_file.h"
+#include "support/stepped_file_services.h"
 
 namespace quillon::testing {
 namespace {
 
 using Names = std::vector<std::string>;
 
-// Real file services that kill the process at the n-th call of a rename or copy, as a
+// Real file services that kill the process at the n-th call that changes the disk, as a
 // power cut or kill -9 would.
-class KillingFileServices : public PosixFileServices {
+class KillingFileServices : public SteppedFileServices {
  public:
   explicit KillingFileServices(int killAt) : killAt_(killAt) {}
-  Status Rename(const std::string& from, const std::string& to) override {
-    Tick();
-    return PosixFileServices::Rename(from, to);
-  }
-  Status RenameIn(const FolderHandle& folder, const std::string& from,
-                  const std::string& to) override {
-    Tick();
-    return PosixFileServices::RenameIn(folder, from, to);
-  }
-  Status MoveFile(const std::string& from, const std::string& to) override {
-    Tick();
-    return PosixFileServices::MoveFile(from, to);
-  }
-  Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
-                                Overwrite o) override {
-    Tick();
-    return PosixFileServices::CopyFile(from, to, o);
+  std::optional<OsError> Step(const char*, const std::string&) override {
+    if (++calls_ == killAt_) ::raise(SIGKILL);
+    return std::nullopt;
   }
 
  private:
-  void Tick() {
-    if (++calls_ == killAt_) ::raise(SIGKILL);
-  }
   int killAt_;
   int calls_ = 0;
 };
@@ -210,18 +194,17 @@ void LimitFileSize(rlim_t bytes) {
 }
 
 // The disk fills at the n-th rename: the journal can grow no further.
-class FillingFileServices : public PosixFileServices {
+class FillingFileServices : public SteppedFileServices {
  public:
   FillingFileServices(int fillAt, std::string journal)
       : fillAt_(fillAt), journal_(std::move(journal)) {}
-  Status RenameIn(const FolderHandle& folder, const std::string& from,
-                  const std::string& to) override {
+  std::optional<OsError> Step(const char*, const std::string&) override {
     if (++calls_ == fillAt_) {
       struct stat st {};
       ::stat(journal_.c_str(), &st);
       LimitFileSize(static_cast<rlim_t>(st.st_size));
     }
-    return PosixFileServices::RenameIn(folder, from, to);
+    return std::nullopt;
   }
 
  private:
@@ -289,33 +272,18 @@ TEST_F(WriteAheadTest, AKilledCopyThatOverwritesPutsTheReplacedFilesBack) {
   EXPECT_EQ(ListOf(work), originals);
 }
 
-// Real file services whose n-th rename or copy is refused, as a folder without write
-// permission refuses it.
-class RefusingFileServices : public PosixFileServices {
+// Real file services whose n-th change is refused, as a folder without write permission
+// refuses it.
+class RefusingFileServices : public SteppedFileServices {
  public:
   explicit RefusingFileServices(int refuseAt) : refuseAt_(refuseAt) {}
   void Disarm() { refuseAt_ = 0; }
-  Status Rename(const std::string& from, const std::string& to) override {
-    if (Refused()) return OsError{EACCES, "rename", to};
-    return PosixFileServices::Rename(from, to);
-  }
-  Status RenameIn(const FolderHandle& folder, const std::string& from,
-                  const std::string& to) override {
-    if (Refused()) return OsError{EACCES, "rename", to};
-    return PosixFileServices::RenameIn(folder, from, to);
-  }
-  Status MoveFile(const std::string& from, const std::string& to) override {
-    if (Refused()) return OsError{EACCES, "move", to};
-    return PosixFileServices::MoveFile(from, to);
-  }
-  Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
-                                Overwrite o) override {
-    if (Refused()) return OsError{EACCES, "copy", to};
-    return PosixFileServices::CopyFile(from, to, o);
+  std::optional<OsError> Step(const char* operation, const std::string& path) override {
+    if (++calls_ == refuseAt_) return OsError{EACCES, operation, path};
+    return std::nullopt;
   }
 
  private:
-  bool Refused() { return ++calls_ == refuseAt_; }
   int refuseAt_;
   int calls_ = 0;
 };

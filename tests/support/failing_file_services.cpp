@@ -49,6 +49,8 @@ const char* OpName(Op op) {
       return "list files";
     case Op::ListFolders:
       return "list folders";
+    case Op::SyncFileSystem:
+      return "sync";
   }
   return "?";
 }
@@ -113,6 +115,88 @@ Status FailingFileServices::RenameIn(const FolderHandle& folder, const std::stri
   if (int err = intercept(Op::Rename, fromPath, toPath))
     return OsError{err, OpName(Op::Rename), fromPath + " -> " + toPath};
   return finish(real_.RenameIn(folder, from, to));
+}
+
+Result<FileIdentity> FailingFileServices::IdentifyAt(const FolderHandle& folder,
+                                                     const std::string& name) {
+  const std::string path = folder.path() + name;
+  if (int err = intercept(Op::Identify, path)) return OsError{err, OpName(Op::Identify), path};
+  return finish(real_.IdentifyAt(folder, name));
+}
+
+Status FailingFileServices::RenameAt(const FolderHandle& from, const std::string& fromName,
+                                     const FolderHandle& to, const std::string& toName) {
+  const std::string fromPath = from.path() + fromName;
+  const std::string toPath = to.path() + toName;
+  if (int err = intercept(Op::Rename, fromPath, toPath))
+    return OsError{err, OpName(Op::Rename), fromPath + " -> " + toPath};
+  return finish(real_.RenameAt(from, fromName, to, toName));
+}
+
+Result<MoveOutcome> FailingFileServices::MoveAt(const FolderHandle& from,
+                                                const std::string& fromName, const FolderHandle& to,
+                                                const std::string& toName, SourceAfterCopy after) {
+  const std::string fromPath = from.path() + fromName;
+  const std::string toPath = to.path() + toName;
+  if (int err = intercept(Op::MoveFile, fromPath, toPath))
+    return OsError{err, OpName(Op::MoveFile), fromPath + " -> " + toPath};
+  return finish(real_.MoveAt(from, fromName, to, toName, after));
+}
+
+Result<FileIdentity> FailingFileServices::CopyAt(const FolderHandle& from,
+                                                 const std::string& fromName,
+                                                 const FolderHandle& to, const std::string& toName,
+                                                 Overwrite overwrite, Durability durability) {
+  const std::string fromPath = from.path() + fromName;
+  const std::string toPath = to.path() + toName;
+  if (int err = intercept(Op::CopyFile, fromPath, toPath))
+    return OsError{err, OpName(Op::CopyFile), fromPath + " -> " + toPath};
+  return finish(real_.CopyAt(from, fromName, to, toName, overwrite, durability));
+}
+
+Status FailingFileServices::DeleteAt(const FolderHandle& folder, const std::string& name) {
+  const std::string path = folder.path() + name;
+  if (int err = intercept(Op::DeleteFile, path)) return OsError{err, OpName(Op::DeleteFile), path};
+  return finish(real_.DeleteAt(folder, name));
+}
+
+Result<std::uint16_t> FailingFileServices::GetAttributesAt(const FolderHandle& folder,
+                                                           const std::string& name) {
+  const std::string path = folder.path() + name;
+  if (int err = intercept(Op::GetAttributes, path))
+    return OsError{err, OpName(Op::GetAttributes), path};
+  return finish(real_.GetAttributesAt(folder, name));
+}
+
+Status FailingFileServices::SetAttributesAt(const FolderHandle& folder, const std::string& name,
+                                            std::uint16_t word) {
+  const std::string path = folder.path() + name;
+  if (int err = intercept(Op::SetAttributes, path))
+    return OsError{err, OpName(Op::SetAttributes), path};
+  return finish(real_.SetAttributesAt(folder, name, word));
+}
+
+Result<RawAttributes> FailingFileServices::SaveRawAttributesAt(const FolderHandle& folder,
+                                                               const std::string& name) {
+  const std::string path = folder.path() + name;
+  if (int err = intercept(Op::SaveRawAttributes, path))
+    return OsError{err, OpName(Op::SaveRawAttributes), path};
+  return finish(real_.SaveRawAttributesAt(folder, name));
+}
+
+Status FailingFileServices::RestoreRawAttributesAt(const FolderHandle& folder,
+                                                   const std::string& name,
+                                                   const RawAttributes& raw) {
+  const std::string path = folder.path() + name;
+  if (int err = intercept(Op::RestoreRawAttributes, path))
+    return OsError{err, OpName(Op::RestoreRawAttributes), path};
+  return finish(real_.RestoreRawAttributesAt(folder, name, raw));
+}
+
+Status FailingFileServices::SyncFileSystem(const FolderHandle& folder) {
+  if (int err = intercept(Op::SyncFileSystem, folder.path()))
+    return OsError{err, OpName(Op::SyncFileSystem), folder.path()};
+  return finish(real_.SyncFileSystem(folder));
 }
 
 Status FailingFileServices::MoveFile(const std::string& from, const std::string& to) {

@@ -27,6 +27,7 @@ enum class Op {
   RestoreRawAttributes,
   ListFiles,
   ListFolders,
+  SyncFileSystem,
 };
 
 // The operation name an injected OsError carries, as the real services name it.
@@ -64,6 +65,26 @@ class FailingFileServices : public FileServices {
   FolderHandle OpenFolder(const std::string& folder) override { return real_.OpenFolder(folder); }
   Status RenameIn(const FolderHandle& folder, const std::string& from,
                   const std::string& to) override;
+  // The calls by handle are intercepted as their path forms, with the same paths.
+  Result<FileIdentity> IdentifyAt(const FolderHandle& folder, const std::string& name) override;
+  Status RenameAt(const FolderHandle& from, const std::string& fromName, const FolderHandle& to,
+                  const std::string& toName) override;
+  Result<MoveOutcome> MoveAt(const FolderHandle& from, const std::string& fromName,
+                             const FolderHandle& to, const std::string& toName,
+                             SourceAfterCopy after) override;
+  Result<FileIdentity> CopyAt(const FolderHandle& from, const std::string& fromName,
+                              const FolderHandle& to, const std::string& toName,
+                              Overwrite overwrite, Durability durability) override;
+  Status DeleteAt(const FolderHandle& folder, const std::string& name) override;
+  Result<std::uint16_t> GetAttributesAt(const FolderHandle& folder,
+                                        const std::string& name) override;
+  Status SetAttributesAt(const FolderHandle& folder, const std::string& name,
+                         std::uint16_t word) override;
+  Result<RawAttributes> SaveRawAttributesAt(const FolderHandle& folder,
+                                            const std::string& name) override;
+  Status RestoreRawAttributesAt(const FolderHandle& folder, const std::string& name,
+                                const RawAttributes& raw) override;
+  Status SyncFileSystem(const FolderHandle& folder) override;
   Status MoveFile(const std::string& from, const std::string& to) override;
   Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
                                 Overwrite overwrite) override;
