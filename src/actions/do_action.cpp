@@ -46,6 +46,8 @@ void StartJournal(Session& s) {
   j.TextUndoMoveDir = ShownPath(st.ActionDestFolder);
   j.TextUndoWorkPath = st.WorkFolder;
   j.TextUndoMovePath = st.ActionDestFolder;
+  if (auto id = s.files.Identify(j.TextUndoWorkPath); id.ok()) j.workFolderId = *id;
+  if (auto id = s.files.Identify(j.TextUndoMovePath); id.ok()) j.destFolderId = *id;
   // At most one row per selected file.
   j.ComboUndoOldName.reserve(s.selection.store.size());
   j.ComboUndoNewName.reserve(s.selection.store.size());

@@ -104,7 +104,7 @@ void DoMoveAndRename(Session& s, UserInterface& ui) {
                   if (const auto there = s.files.IdentifyAt(dest, newName); there.ok()) {
                     ids.made = *there;
                   }
-                  JournalMoveRow(s, oldName, newName, ids);
+                  JournalKnownRow(s, oldName, newName, ids);
                   return Status::Ok();
                 });
 }

@@ -55,7 +55,7 @@ void DoMove(Session& s, UserInterface& ui) {
         } else if (const auto there = s.files.IdentifyAt(dest, oldName); there.ok()) {
           ids.made = *there;
         }
-        JournalMoveRow(s, oldName, oldName, ids);
+        JournalKnownRow(s, oldName, oldName, ids);
         return Status::Ok();
       });
   const Status settled = pending.Settle();
@@ -81,7 +81,8 @@ void DoSetAttribute(Session& s, UserInterface& ui) {
   const FolderHandle work = s.files.OpenFolder(s.state.WorkFolder);
   WalkStoreRows(s, ui, work, "Bug-Quillon-ActionDoAttribute", kProgressEvery,
                 [&](std::size_t, const std::string& oldName, const std::string& oldPath) {
-                  if (const auto id = s.files.IdentifyAt(work, oldName); id.ok() && id->link) {
+                  const auto id = s.files.IdentifyAt(work, oldName);
+                  if (id.ok() && id->link) {
                     return Status(OsError{ELOOP, "set attributes (a link)", oldPath});
                   }
                   const Result<std::uint16_t> word = s.files.GetAttributesAt(work, oldName);
@@ -90,7 +91,8 @@ void DoSetAttribute(Session& s, UserInterface& ui) {
                   if (Status set = s.files.SetAttributesAt(work, oldName, *value); !set.ok()) {
                     return set;
                   }
-                  JournalRow(s, oldName, oldName);
+                  JournalKnownRow(s, oldName, oldName,
+                                  RowIds{id.ok() ? std::optional(*id) : std::nullopt, {}});
                   j.ComboUndoAttr.push_back(std::to_string(*word));
                   j.ComboUndoRawAttr.push_back(raw.ok() ? std::optional(std::move(raw).value())
                                                         : std::nullopt);

@@ -45,8 +45,8 @@ void JournalRow(Session& s, const std::string& oldName, const std::string& newNa
   j.ComboUndoNewName.push_back(newName);
 }
 
-void JournalMoveRow(Session& s, const std::string& oldName, const std::string& newName,
-                    const RowIds& ids) {
+void JournalKnownRow(Session& s, const std::string& oldName, const std::string& newName,
+                     const RowIds& ids) {
   JournalRow(s, oldName, newName);
   UndoJournal& j = s.actions.journal;
   j.ComboUndoCopy.push_back(ids.made);
@@ -58,7 +58,7 @@ void ReserveJournalRows(Session& s, std::size_t more) {
   const std::size_t rows = j.ComboUndoOldName.size() + more;
   j.ComboUndoOldName.reserve(rows);
   j.ComboUndoNewName.reserve(rows);
-  if (Copies(s.state.ActionName) || Moves(s.state.ActionName)) {
+  if (KnowsFiles(s.state.ActionName)) {
     j.ComboUndoCopy.reserve(rows);
     j.ComboUndoBeside.reserve(rows);
   }

@@ -38,10 +38,11 @@ bool EntryExists(Session& s, const FolderHandle& folder, const std::string& name
 // Appends one row to the journal: the name before and after the job. The lists of
 // copies and kept names hold rows only for an action that copies.
 void JournalRow(Session& s, const std::string& oldName, const std::string& newName);
-// The same for a move: the file as it stands in the destination, and across file
-// systems the source as it was copied.
-void JournalMoveRow(Session& s, const std::string& oldName, const std::string& newName,
-                    const RowIds& ids);
+// The same for a row whose files the journal knows: the file as it stands after the step
+// (moved, or its attributes set), and for a move across file systems the source as it
+// was copied.
+void JournalKnownRow(Session& s, const std::string& oldName, const std::string& newName,
+                     const RowIds& ids);
 // Room for `more` rows in the journal, so that a long walk does not regrow its lists.
 void ReserveJournalRows(Session& s, std::size_t more);
 // Takes back the rows journaled from row `from` on.
@@ -98,6 +99,7 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const FolderHandle& work, cons
   JobJournal* writer = s.actions.writer;
   const std::size_t rows = store.size();
   const bool copying = Copies(s.state.ActionName);
+  const bool moving = Moves(s.state.ActionName);
   Progress progress(ui, rows, every);
   s.actions.doneCount = 0;
   s.actions.missingCount = 0;
@@ -146,8 +148,10 @@ bool WalkStoreRows(Session& s, UserInterface& ui, const FolderHandle& work, cons
         ++s.actions.doneCount;
         if (writer != nullptr) {
           writer->RowDone(i, idsOf(noted));
-          // A copy is known by its identity only once that is written: each one is.
-          if (copying && noted && journal.ComboUndoCopy.back()) {
+          // A copy is known by its identity only once that is written: each one is, a
+          // move's copy across file systems (known by its source) too.
+          if (noted && ((copying && journal.ComboUndoCopy.back()) ||
+                        (moving && journal.ComboUndoBeside.back()))) {
             (void)writer->Flush(i + 1, JobJournal::Sync::No);
           }
         }

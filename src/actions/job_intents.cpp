@@ -14,6 +14,10 @@ bool Moves(const std::string& action) {
   return action == "Move" || action == "Move And Rename";
 }
 
+bool KnowsFiles(const std::string& action) {
+  return Copies(action) || Moves(action) || action == "Set Attribute";
+}
+
 namespace {
 
 // Tells one job's kept files from another's.

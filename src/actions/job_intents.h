@@ -24,6 +24,9 @@ bool Copies(const std::string& action);
 // Whether the action moves files to the destination, whose rows the journal knows by the
 // file as it stands there.
 bool Moves(const std::string& action);
+// Whether the journal knows each row's file by its identity: the copying and moving
+// actions, and "Set Attribute".
+bool KnowsFiles(const std::string& action);
 
 // The name in the destination folder under which the file that store row `index`'s
 // copy replaces is kept until the next job.

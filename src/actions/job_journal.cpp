@@ -215,6 +215,18 @@ std::string JournalHeaderLine(const UndoJournal& j, JournalState state, std::siz
   line += ",\"TextUndoMoveDir\":" + json::Name(j.TextUndoMoveDir);
   line += ",\"TextUndoWorkPath\":" + json::Name(j.TextUndoWorkPath);
   line += ",\"TextUndoMovePath\":" + json::Name(j.TextUndoMovePath);
+  const auto folderId = [&line](const char* key, const std::optional<FileIdentity>& id) {
+    if (!id) return;
+    line += ",\"";
+    line += key;
+    line += "\":[";
+    AppendNumber(line, id->device);
+    line.push_back(',');
+    AppendNumber(line, id->inode);
+    line.push_back(']');
+  };
+  folderId("workFolder", j.workFolderId);
+  folderId("destFolder", j.destFolderId);
   line += ",\"rows\":" + std::to_string(rows);
   line += ",\"keptFiles\":" + std::to_string(keptFiles) + "}\n";
   return line;
@@ -427,6 +439,21 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
     if (!name) return fail(std::string(key) + " is missing");
     *field = *name;
   }
+  const std::pair<const char*, std::optional<FileIdentity>*> folders[] = {
+      {"workFolder", &j.workFolderId}, {"destFolder", &j.destFolderId}};
+  for (const auto& [key, field] : folders) {
+    const json::Value* id = header->Find(key);
+    if (id == nullptr) continue;
+    if (id->kind != json::Value::Kind::Array || id->array.size() != 2 ||
+        id->array[0].kind != json::Value::Kind::Number ||
+        id->array[1].kind != json::Value::Kind::Number) {
+      return fail(std::string(key) + " is damaged");
+    }
+    FileIdentity folder;
+    folder.device = static_cast<std::uint64_t>(id->array[0].number);
+    folder.inode = static_cast<std::uint64_t>(id->array[1].number);
+    *field = folder;
+  }
   // A deletion cannot be undone: its journal holds no row (an older version listed the
   // deleted rows as done; they say nothing either).
   if (j.TextUndoAction == "Delete") return out;
@@ -557,7 +584,7 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
   const bool finished = out.state != JournalState::Open;
   const bool attributes = j.TextUndoAction == "Set Attribute";
   const bool copying = Copies(j.TextUndoAction);
-  const bool moving = Moves(j.TextUndoAction);
+  const bool knowing = KnowsFiles(j.TextUndoAction);
   for (std::size_t k = 0; k < intents.size(); ++k) {
     if (seen[k] == kNotDone || (seen[k] == kUnknown && finished)) continue;
     const IntentRow& row = intents[k];
@@ -567,7 +594,7 @@ Result<JournalOnDisk> ParseJournal(const std::string& text) {
       j.ComboUndoAttr.push_back(row.attr);
       j.ComboUndoRawAttr.push_back(row.raw);
     }
-    if (copying || moving) {
+    if (knowing) {
       j.ComboUndoCopy.push_back(ids[k].made);
       j.ComboUndoBeside.push_back(ids[k].beside);
     }

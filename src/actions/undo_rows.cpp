@@ -23,6 +23,25 @@ struct UndoFolders {
   FolderHandle dest;
 };
 
+// Whether the folders are those the job worked in. A folder put in the place of one
+// (another folder, or a link to one) is not: the undo stops there, touching nothing, and
+// can be tried again. A folder that is gone leaves its rows to be skipped.
+bool JobFoldersStand(Session& s, UserInterface& ui, const UndoFolders& f, bool destination,
+                     const char* tag) {
+  const UndoJournal& j = s.actions.journal;
+  const auto stands = [&](const FolderHandle& folder, const std::optional<FileIdentity>& known) {
+    if (!known) return true;
+    const Result<FileIdentity> now = s.files.IdentifyFolder(folder);
+    if (!now.ok() || SameFile(*now, *known)) return true;
+    s.actions.undoStopped = true;
+    ReportFailure(
+        s, ui, tag,
+        OsError{ESTALE, "undo", folder.path(), "it is no longer the folder the job worked in"});
+    return false;
+  };
+  return stands(f.work, j.workFolderId) && (!destination || stands(f.dest, j.destFolderId));
+}
+
 const std::optional<FileIdentity>* Recorded(const std::vector<std::optional<FileIdentity>>& ids,
                                             std::size_t i) {
   return i < ids.size() && ids[i] ? &ids[i] : nullptr;
@@ -172,10 +191,11 @@ RowUndone MoveBack(Session& s, std::size_t i, const FolderHandle& from, const st
 // The rename back never replaces: EEXIST says the old name was taken since, ENOENT that
 // the renamed file is gone. Either way the row is skipped, as a look first would decide.
 void UndoRename(Session& s, UserInterface& ui) {
-  const FolderHandle folder = s.files.OpenFolder(s.actions.journal.TextUndoWorkPath);
+  const UndoFolders f(s);
+  if (!JobFoldersStand(s, ui, f, false, "Bug-Quillon-ActionUndoRename")) return;
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoRename", kProgressEvery,
                   [&](std::size_t, const std::string& oldName, const std::string& newName) {
-                    const Status renamed = s.files.RenameIn(folder, newName, oldName);
+                    const Status renamed = s.files.RenameIn(f.work, newName, oldName);
                     if (!renamed && (renamed.code() == EEXIST || renamed.code() == ENOENT)) {
                       return RowUndone(kRowSkipped);
                     }
@@ -184,21 +204,33 @@ void UndoRename(Session& s, UserInterface& ui) {
 }
 
 // The renamed file goes back and its copy is deleted; when the renamed file is gone,
-// the copy takes its place. A row whose name did not change only had its copy made.
+// the copy takes its place. A row whose name did not change only had its copy made. The
+// copy goes (and a file it replaced comes back) before the renamed file gets its name
+// back: an undo cut short between the two leaves a row the next one finishes.
 void UndoRenameAndCopy(Session& s, UserInterface& ui) {
   const UndoFolders f(s);
+  if (!JobFoldersStand(s, ui, f, true, "Bug-Quillon-ActionUndoRenCopy")) return;
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoRenCopy", kProgressEveryCopy,
                   [&](std::size_t i, const std::string& oldName, const std::string& newName) {
                     if (oldName == newName) return TakeBackCopy(s, i, f, oldName, newName);
-                    if (EntryExists(s, f.work, oldName)) return RowUndone(kRowSkipped);
-                    if (EntryExists(s, f.work, newName)) {
+                    const bool oldThere = EntryExists(s, f.work, oldName);
+                    const bool newThere = EntryExists(s, f.work, newName);
+                    const bool copyThere = EntryExists(s, f.dest, newName);
+                    if (oldThere && newThere)
+                      return RowUndone(kRowSkipped);  // the old name was taken
+                    if (oldThere && !copyThere && !KeptInPlace(s, i, f.dest))
+                      return RowUndone(kRowSkipped);
+                    if (oldThere || newThere) {
+                      const RowUndone copy = copyThere
+                                                 ? DeleteCopy(s, i, f.dest, newName)
+                                                 : Reversed(RestoreKept(s, i, f.dest, newName));
+                      if (!copy.ok() || oldThere) return copy;
                       if (Status renamed = s.files.RenameIn(f.work, newName, oldName); !renamed) {
                         return Reversed(renamed);
                       }
-                      if (EntryExists(s, f.dest, newName)) return DeleteCopy(s, i, f.dest, newName);
-                      return Reversed(RestoreKept(s, i, f.dest, newName));
+                      return copy.value() || !copyThere ? RowUndone(true) : copy;
                     }
-                    if (EntryExists(s, f.dest, newName)) {
+                    if (copyThere) {
                       if (!MovedFileIsOurs(s, i, f.dest, newName)) return RowUndone(kRowSkipped);
                       const auto moved =
                           s.files.MoveAt(f.dest, newName, f.work, oldName, SourceAfterCopy::Remove);
@@ -211,6 +243,7 @@ void UndoRenameAndCopy(Session& s, UserInterface& ui) {
 
 void UndoCopyAndRename(Session& s, UserInterface& ui) {
   const UndoFolders f(s);
+  if (!JobFoldersStand(s, ui, f, true, "Bug-Quillon-ActionUndoCpyRename")) return;
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoCpyRename", kProgressEveryCopy,
                   [&](std::size_t i, const std::string& oldName, const std::string& newName) {
                     return TakeBackCopy(s, i, f, oldName, newName);
@@ -219,6 +252,7 @@ void UndoCopyAndRename(Session& s, UserInterface& ui) {
 
 void UndoCopy(Session& s, UserInterface& ui) {
   const UndoFolders f(s);
+  if (!JobFoldersStand(s, ui, f, true, "Bug-Quillon-ActionUndoCopy")) return;
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoCopy", kProgressEveryCopy,
                   [&](std::size_t i, const std::string& oldName, const std::string& newName) {
                     return TakeBackCopy(s, i, f, oldName, newName);
@@ -227,6 +261,7 @@ void UndoCopy(Session& s, UserInterface& ui) {
 
 void UndoMoveAndRename(Session& s, UserInterface& ui) {
   const UndoFolders f(s);
+  if (!JobFoldersStand(s, ui, f, true, "Bug-Quillon-ActionUndoMovRename")) return;
   const bool completed =
       WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoMovRename", kProgressEvery,
                       [&](std::size_t i, const std::string& oldName, const std::string& newName) {
@@ -243,6 +278,7 @@ void UndoMoveAndRename(Session& s, UserInterface& ui) {
 // the disk in the working folder, a batch at a time.
 void UndoMove(Session& s, UserInterface& ui) {
   const UndoFolders f(s);
+  if (!JobFoldersStand(s, ui, f, true, "Bug-Quillon-ActionUndoMove")) return;
   PendingSources pending(s, f.dest, f.work);
   const bool walked =
       WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoMove", kProgressEveryCopy,
@@ -264,13 +300,20 @@ void UndoMove(Session& s, UserInterface& ui) {
 // The exact mode and stored bytes go back where the job kept them; otherwise the word.
 void UndoSetAttribute(Session& s, UserInterface& ui) {
   const UndoJournal& j = s.actions.journal;
-  const FolderHandle work = s.files.OpenFolder(j.TextUndoWorkPath);
+  const UndoFolders f(s);
+  if (!JobFoldersStand(s, ui, f, false, "Bug-Quillon-ActionDoAttribute")) return;
+  const FolderHandle& work = f.work;
   WalkJournalRows(
       s, ui, "Bug-Quillon-ActionDoAttribute", kProgressEvery,
       [&](std::size_t i, const std::string& oldName, const std::string&) {
-        // A link now in the file's place is not the file the job changed.
+        // Another file (or a link) now in the file's place is not the file the job
+        // changed.
         const auto id = s.files.IdentifyAt(work, oldName);
         if (!id.ok() || !id->regular) return RowUndone(kRowSkipped);
+        if (const auto* known = Recorded(j.ComboUndoCopy, i);
+            known != nullptr && !SameFile(*id, **known)) {
+          return RowUndone(kRowSkipped);
+        }
         if (i < j.ComboUndoRawAttr.size() && j.ComboUndoRawAttr[i]) {
           return Reversed(s.files.RestoreRawAttributesAt(work, oldName, *j.ComboUndoRawAttr[i]));
         }

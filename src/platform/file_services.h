@@ -40,9 +40,11 @@ struct FileIdentity {
   bool operator==(const FileIdentity&) const = default;
 };
 
-// The same file: one device, one inode (it may have been written to since).
+// The same file: one inode (it may have been written to since). The device number is
+// not compared: a disk mounted again (a memory card, a loop device, after a restart) may
+// get another one, its files keep their inodes.
 inline bool SameFile(const FileIdentity& a, const FileIdentity& b) {
-  return a.device == b.device && a.inode == b.inode;
+  return a.inode == b.inode;
 }
 // The same file with the same size and modification time: unchanged since it was known.
 inline bool Unchanged(const FileIdentity& a, const FileIdentity& b) {
@@ -122,6 +124,10 @@ class FileServices {
   // either. Each is its path form's twin; by default they go by path.
   virtual Result<FileIdentity> IdentifyAt(const FolderHandle& folder, const std::string& name) {
     return Identify(folder.path() + name);
+  }
+  // The opened folder itself.
+  virtual Result<FileIdentity> IdentifyFolder(const FolderHandle& folder) {
+    return Identify(folder.path());
   }
   virtual Status RenameAt(const FolderHandle& from, const std::string& fromName,
                           const FolderHandle& to, const std::string& toName) {

@@ -59,6 +59,13 @@ Result<FileIdentity> PosixFileServices::IdentifyAt(const FolderHandle& folder,
   return IdentityOf(st);
 }
 
+Result<FileIdentity> PosixFileServices::IdentifyFolder(const FolderHandle& folder) {
+  if (folder.fd() < 0) return Identify(folder.path());
+  struct stat st {};
+  if (::fstat(folder.fd(), &st) != 0) return LastError("identify", folder.path());
+  return IdentityOf(st);
+}
+
 Status PosixFileServices::RenameAt(const FolderHandle& from, const std::string& fromName,
                                    const FolderHandle& to, const std::string& toName) {
   const std::string where = PairPath(from.path() + fromName, to.path() + toName);

@@ -22,6 +22,7 @@ class PosixFileServices : public FileServices {
   Status RenameIn(const FolderHandle& folder, const std::string& from,
                   const std::string& to) override;
   Result<FileIdentity> IdentifyAt(const FolderHandle& folder, const std::string& name) override;
+  Result<FileIdentity> IdentifyFolder(const FolderHandle& folder) override;
   Status RenameAt(const FolderHandle& from, const std::string& fromName, const FolderHandle& to,
                   const std::string& toName) override;
   Result<MoveOutcome> MoveAt(const FolderHandle& from, const std::string& fromName,

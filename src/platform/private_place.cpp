@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -58,13 +59,16 @@ std::uint32_t CurrentUserId() {
 Result<std::string> PrivateFilePath(const std::string& path) {
   std::string absolute = AbsolutePath(path);
   if (absolute.empty() || absolute.back() == '/') return OsError{EISDIR, "use file", path};
+  // The file a link leads to is used, and judged, in its place; a link to a file that
+  // is not there yet leads to where it will be made.
   struct stat st {};
-  if (::lstat(absolute.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    // The file a link leads to is used, and judged, in its place.
-    char* resolved = ::realpath(absolute.c_str(), nullptr);
-    if (resolved == nullptr) return LastError("use file", absolute);
-    absolute = resolved;
-    std::free(resolved);
+  for (int hops = 0; ::lstat(absolute.c_str(), &st) == 0 && S_ISLNK(st.st_mode); ++hops) {
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink(absolute.c_str(), target, sizeof target - 1);
+    if (n < 0 || hops == 8) return OsError{ELOOP, "use file", path};
+    target[n] = '\0';
+    const std::string folder = absolute.substr(0, absolute.rfind('/') + 1);
+    absolute = AbsolutePath(target[0] == '/' ? std::string(target) : folder + target);
   }
   const std::size_t slash = absolute.rfind('/');
   const std::string folder = slash == 0 ? "/" : absolute.substr(0, slash);

@@ -20,6 +20,9 @@ struct UndoJournal {
   std::string TextUndoMoveDir;   // the destination folder's path, likewise
   std::string TextUndoWorkPath;  // WorkFolder, with trailing "/"
   std::string TextUndoMovePath;  // DestFolder, with trailing "/"
+  // The two folders themselves as the job found them: an undo works only in those.
+  std::optional<FileIdentity> workFolderId;
+  std::optional<FileIdentity> destFolderId;
   std::vector<std::string> ComboUndoOldName;
   std::vector<std::string> ComboUndoNewName;
   // "Set Attribute" only, same rows: the word before the job as decimal text, and the
@@ -30,7 +33,7 @@ struct UndoJournal {
   // (nullopt where that is not known, after an interrupted job), and the hidden name in
   // the destination under which the file a copy replaced is kept ("" when none was).
   // "Move" and "Move And Rename" keep ComboUndoCopy too: the file as it stands in the
-  // destination.
+  // destination; "Set Attribute" the file it changed.
   std::vector<std::optional<FileIdentity>> ComboUndoCopy;
   std::vector<std::string> ComboUndoKept;
   // Same rows again: for a copying action the file kept aside, as it was set aside; for

@@ -377,18 +377,18 @@ TEST_F(JobTest, AVanishedFileIsNeitherDoneNorUndoneWithAJournalOnDisk) {
   work.file("b.txt");
   work.file("c.txt");
   SetAction("Rename");
-  s.actions.journalPath = work.path() + ".journal";
+  s.actions.journalPath = dest / "journal.json";
   PrepareJob({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}, {"c.txt", "z.txt"}});
   ::unlink((work / "b.txt").c_str());
   JobClick(s, ui);
   EXPECT_EQ(s.actions.doneCount, 2u);
+  EXPECT_EQ(s.actions.missingCount, 1u);
   EXPECT_EQ(work.names(), (Names{"x.txt", "z.txt"}));
   auto onDisk = ReadJournal(s.actions.journalPath);
   ASSERT_TRUE(onDisk.ok());
   s.actions.journal = onDisk->journal;
   UndoClick(s, ui);
   EXPECT_EQ(work.names(), (Names{"a.txt", "c.txt"}));
-  ::unlink(s.actions.journalPath.c_str());
 }
 
 TEST_F(JobTest, UndoInReviewModeKeepsTheJournalUsableAndASecondUndoDoesNothing) {

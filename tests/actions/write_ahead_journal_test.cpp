@@ -16,6 +16,7 @@
 #include "actions/do_action.h"
 #include "actions/job_journal.h"
 #include "flow/job_bar.h"
+#include "job_runner.h"
 #include "platform/atomic_file.h"
 #include "support/stepped_file_services.h"
 
@@ -44,35 +45,6 @@ std::vector<std::string> ListOf(const std::string& folder) {
   return *files.ListFiles(folder);
 }
 
-// Prepares `action` on every file of `work` (new name = prefix + old name) and runs it
-// on these file services, as the Job button would.
-void RunJob(FileServices& files, UserInterface& ui, const std::string& work,
-            const std::string& dest, const std::string& journal, const std::string& action,
-            bool overwrite, const std::string& prefix,
-            const std::function<void(Session&, UserInterface&)>& afterJob = {}) {
-  FakeEnvironment env;
-  Session s(files, env);
-  s.selection.Dir1Path = work;
-  s.state.WorkFolder = work + "/";
-  s.state.ActionDestFolder = s.state.DestFolder = dest + "/";
-  s.state.ActionName = action;
-  s.state.ActionIndex = static_cast<std::int16_t>(ActionIndexOf(action));
-  s.state.OverwriteConfirmed = overwrite;
-  s.actions.journalPath = journal;
-  ReadFileList(s);
-  s.selection.Selected.assign(s.selection.Files.size(), true);
-  CountSelected(s);
-  BuildSelectionRows(s);
-  SplitSelectedNames(s);
-  for (const std::string& name : s.selection.store.ComboFile1) {
-    s.selection.List1.push_back(prefix + name);
-  }
-  s.state.JobReady = true;
-  s.state.ActionBusy = true;
-  DoAction(s, ui);
-  if (afterJob) afterJob(s, ui);
-}
-
 // RunJob in a child process killed at the n-th operation. Returns whether it was killed.
 bool RunKilled(const std::string& work, const std::string& dest, const std::string& journal,
                const std::string& action, bool overwrite, const std::string& prefix, int killAt) {
@@ -86,21 +58,6 @@ bool RunKilled(const std::string& work, const std::string& dest, const std::stri
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-}
-
-// Undoes the journal at `path` in a fresh session, as the next start or quillon-cli would.
-void UndoFromDisk(const std::string& path) {
-  PosixFileServices files;
-  FakeEnvironment env;
-  FakeUi ui;
-  Session s(files, env);
-  auto onDisk = ReadJournal(path);
-  ASSERT_TRUE(onDisk.ok()) << onDisk.status().error().Describe();
-  s.actions.journal = onDisk->journal;
-  s.actions.journalPath = path;
-  s.state.UndoAvailable = true;
-  UndoClick(s, ui);
-  EXPECT_EQ(ReadJournal(path)->state, JournalState::Used);
 }
 
 // The jobs whose every failure and kill point the tests below try. For an overwrite the
@@ -338,6 +295,41 @@ TEST_F(WriteAheadTest, WhereverAJobIsKilledItsUndoPutsEveryFileBack) {
       const auto destBefore = Contents(dest);
       (void)RunKilled(work, dest, journal, row.action, row.overwrite, prefix, killAt);
       UndoFromDisk(journal);
+      EXPECT_EQ(Contents(work), workBefore);
+      EXPECT_EQ(Contents(dest), destBefore);
+    }
+  }
+}
+
+// An undo killed at any of its steps (a copy deleted before its replaced file is back, a
+// file moved back half-way) leaves a journal whose next undo finishes the work exactly.
+TEST_F(WriteAheadTest, AnUndoKilledAtAnyStepIsFinishedByTheNextOne) {
+  for (const JobCase& row : kJobCases) {
+    for (int killAt = 1; killAt <= 6; ++killAt) {
+      SCOPED_TRACE(std::string(row.action) + (row.overwrite ? " over files" : "") +
+                   ", undo killed at operation " + std::to_string(killAt));
+      const std::string prefix = Prepare(row);
+      const auto workBefore = Contents(work);
+      const auto destBefore = Contents(dest);
+      PosixFileServices files;
+      FakeUi ui;
+      RunJob(files, ui, work, dest, journal, row.action, row.overwrite, prefix);
+      const pid_t child = ::fork();
+      if (child == 0) {
+        KillingFileServices killing(killAt);
+        FakeEnvironment env;
+        FakeUi childUi;
+        Session s(killing, env);
+        auto onDisk = ReadJournal(journal);
+        if (!onDisk.ok()) ::_exit(1);
+        s.actions.journal = onDisk->journal;
+        s.actions.journalPath = journal;
+        s.state.UndoAvailable = true;
+        UndoClick(s, childUi);
+        ::_exit(0);
+      }
+      ::waitpid(child, nullptr, 0);
+      if (ReadJournal(journal)->state != JournalState::Used) UndoFromDisk(journal);
       EXPECT_EQ(Contents(work), workBefore);
       EXPECT_EQ(Contents(dest), destBefore);
     }

@@ -380,6 +380,37 @@ TEST_F(CliTest, RunThenUndoRestoresEveryName) {
   EXPECT_EQ(again.parsed()["refused"]["key"], "MessageNothingToUndo");
 }
 
+// A deletion cannot be undone: its journal reads as valid and undo refuses with the
+// system's message.
+TEST_F(CliTest, UndoAfterADeleteFindsNothingToUndo) {
+  dir.file("work/a.txt");
+  const json job = {{"folder", work},
+                    {"selection", {{"SelectionMode", "ByExtension"}, {"SelectExtension", "txt"}}},
+                    {"action", {{"ActionName", "Delete"}}}};
+  const CliResult run = Job("run", job);
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_FALSE(dir.exists("work/a.txt"));
+  const CliResult undo = RunCli(dir.path(), "undo --json");
+  EXPECT_EQ(undo.status, 4) << undo.out << undo.err;
+  EXPECT_EQ(undo.parsed()["refused"]["key"], "MessageNothingToUndo");
+}
+
+// A relative folder is the one in the folder the run started from: the journal keeps it
+// absolute, so an undo started elsewhere renames the same files back.
+TEST_F(CliTest, ARelativeFolderIsJournaledAbsolute) {
+  dir.file("work/a.txt", "A");
+  dir.file("dest/a.txt", "not this one");
+  const std::string journal = "--journal '" + (dir / "j.json") + "'";
+  const CliResult run = Job("run", RenameJob({{"ExtText", "log"}}), "--folder work " + journal);
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(run.parsed()["folder"], work + "/");
+  EXPECT_TRUE(dir.exists("work/a.log"));
+  const CliResult undo = RunCli(dest, "undo --json " + journal);
+  ASSERT_EQ(undo.status, 0) << undo.out << undo.err;
+  EXPECT_EQ(dir.read("work/a.txt"), "A");
+  EXPECT_EQ(dir.read("dest/a.txt"), "not this one");
+}
+
 TEST_F(CliTest, TheDefaultJournalLivesInTheDataFolder) {
   dir.file("work/a.txt");
   ASSERT_EQ(Job("run", RenameJob({{"ExtText", "log"}})).status, 0);

@@ -124,6 +124,12 @@ Result<FileIdentity> FailingFileServices::IdentifyAt(const FolderHandle& folder,
   return finish(real_.IdentifyAt(folder, name));
 }
 
+Result<FileIdentity> FailingFileServices::IdentifyFolder(const FolderHandle& folder) {
+  if (int err = intercept(Op::Identify, folder.path()))
+    return OsError{err, OpName(Op::Identify), folder.path()};
+  return finish(real_.IdentifyFolder(folder));
+}
+
 Status FailingFileServices::RenameAt(const FolderHandle& from, const std::string& fromName,
                                      const FolderHandle& to, const std::string& toName) {
   const std::string fromPath = from.path() + fromName;

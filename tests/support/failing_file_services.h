@@ -67,6 +67,7 @@ class FailingFileServices : public FileServices {
                   const std::string& to) override;
   // The calls by handle are intercepted as their path forms, with the same paths.
   Result<FileIdentity> IdentifyAt(const FolderHandle& folder, const std::string& name) override;
+  Result<FileIdentity> IdentifyFolder(const FolderHandle& folder) override;
   Status RenameAt(const FolderHandle& from, const std::string& fromName, const FolderHandle& to,
                   const std::string& toName) override;
   Result<MoveOutcome> MoveAt(const FolderHandle& from, const std::string& fromName,
