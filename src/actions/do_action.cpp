@@ -74,6 +74,10 @@ bool DoAction(Session& s, UserInterface& ui) {
         return false;
       }
       a.writer = &writer;
+      a.replacedJobFolder.clear();
+      if (const auto& replaced = writer.replaced(); replaced && replaced->jobId != previous.jobId) {
+        a.replacedJobFolder = replaced->workDir;
+      }
     } else {
       DropKeptFiles(s, previous);
     }

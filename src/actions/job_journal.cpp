@@ -273,7 +273,12 @@ Status JobJournal::Begin() {
   // journal that has none (most) is not read further. After an undo, a kept file still
   // in place is one the undo could not put back (its copy was kept): it stays.
   UndoJournal previous;
-  if (JournalKeptFiles(path).value_or(1) != 0) {
+  const auto before = ReadJournalHeader(path);
+  replaced_.reset();
+  if (before && before->state != JournalState::Used && before->action != "Delete") {
+    replaced_ = before;
+  }
+  if (!before || before->keptFiles.value_or(1) != 0) {
     if (auto onDisk = ReadJournal(path); onDisk.ok() && onDisk->state != JournalState::Used) {
       previous = std::move(onDisk->journal);
     }
@@ -371,7 +376,7 @@ Result<bool> MarkJournal(const std::string& path, JournalState state, const std:
   return true;
 }
 
-std::optional<std::size_t> JournalKeptFiles(const std::string& path) {
+std::optional<JournalHeader> ReadJournalHeader(const std::string& path) {
   // A header is a few paths long; one that does not end within this many bytes is read
   // with the rest of its journal.
   constexpr std::size_t kHeaderBytes = 64 * 1024;
@@ -380,11 +385,32 @@ std::optional<std::size_t> JournalKeptFiles(const std::string& path) {
   const std::size_t end = start->find('\n');
   if (end == std::string::npos) return std::nullopt;
   const auto header = json::Parse(std::string_view(*start).substr(0, end));
-  const json::Value* kept = header ? header->Find("keptFiles") : nullptr;
-  if (kept == nullptr || kept->kind != json::Value::Kind::Number || kept->number < 0) {
-    return std::nullopt;
+  if (!header) return std::nullopt;
+  JournalHeader out;
+  const json::Value* state = header->Find("state");
+  std::string word = state && state->kind == json::Value::Kind::String ? state->string : "";
+  word.erase(word.find_last_not_of(' ') + 1);
+  const auto known = StateOf(word);
+  if (!known.ok()) return std::nullopt;
+  out.state = *known;
+  const auto text = [&header](const char* key) {
+    const json::Value* value = header->Find(key);
+    const auto name = value ? json::NameOf(*value) : std::nullopt;
+    return name.value_or("");
+  };
+  out.jobId = text("job");
+  out.action = text("TextUndoAction");
+  out.workDir = text("TextUndoWorkDir");
+  const json::Value* kept = header->Find("keptFiles");
+  if (kept != nullptr && kept->kind == json::Value::Kind::Number && kept->number >= 0) {
+    out.keptFiles = static_cast<std::size_t>(kept->number);
   }
-  return static_cast<std::size_t>(kept->number);
+  return out;
+}
+
+std::optional<std::size_t> JournalKeptFiles(const std::string& path) {
+  const auto header = ReadJournalHeader(path);
+  return header ? header->keptFiles : std::nullopt;
 }
 
 Result<JournalOnDisk> ReadJournal(const std::string& path) {

@@ -46,6 +46,15 @@ struct JournalOnDisk {
   std::size_t intended = 0;
 };
 
+// What a journal's first line says of it.
+struct JournalHeader {
+  JournalState state = JournalState::Open;
+  std::string jobId;
+  std::string action;
+  std::string workDir;
+  std::optional<std::size_t> keptFiles;  // unknown in a journal from an older version
+};
+
 // Writes the journal of the job that is about to run, holding its lock from Begin to
 // Finish: no other job or undo writes it meanwhile.
 class JobJournal {
@@ -69,6 +78,8 @@ class JobJournal {
   Status Flush(std::size_t upto, Sync sync = Sync::Yes);
   // The job ended: the last rows and the state "complete".
   Status Finish(std::size_t upto);
+  // The journal Begin replaced while its job could still be undone, if it did.
+  const std::optional<JournalHeader>& replaced() const { return replaced_; }
 
  private:
   Session& s_;
@@ -78,6 +89,7 @@ class JobJournal {
   std::vector<std::size_t> done_;
   std::vector<std::pair<std::size_t, RowIds>> ids_;
   bool rowsJournaled_ = true;
+  std::optional<JournalHeader> replaced_;
   FileLock lock_;
 };
 
@@ -107,6 +119,8 @@ void AppendIntentLine(std::string& out, const IntentRow& row);
 std::size_t JournalStateOffset();
 std::string JournalStateWord(JournalState state);
 
+// The header of the journal at `path`; nothing when there is none, or none of ours.
+std::optional<JournalHeader> ReadJournalHeader(const std::string& path);
 // How many files the journal at `path` keeps aside, as its header says; nothing when
 // there is no journal there, or its header does not say (a journal from an older
 // version: read it whole).

@@ -211,6 +211,14 @@ int PreviewOrRun(const Arguments& args) {
   ui.progress = &progress;
   JobClick(s, ui);
   progress.Finish();
+  // Another folder's job could be undone from this journal until now: say so.
+  if (const std::string& other = s.actions.replacedJobFolder;
+      !other.empty() && WithSeparator(other) != s.state.WorkFolder) {
+    std::cerr << "quillon-cli: warning: " << s.actions.journalPath << " held the last job in "
+              << other
+              << ", which could still be undone; it is replaced and that job can no longer be "
+                 "undone\n";
+  }
 
   // What was done: the journal's rows done, or for "Delete" the files that are gone.
   RowsText done;

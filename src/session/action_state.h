@@ -81,6 +81,9 @@ struct ActionState {
   std::size_t doneCount = 0;
   std::size_t missingCount = 0;
   std::optional<OsError> lastError;
+  // The folder of another job whose journal the last job replaced while it could still
+  // be undone ("" when none was).
+  std::string replacedJobFolder;
   // The last undo stopped before it settled every row: its journal stays ready for a
   // second try.
   bool undoStopped = false;

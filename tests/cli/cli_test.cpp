@@ -411,6 +411,24 @@ TEST_F(CliTest, ARelativeFolderIsJournaledAbsolute) {
   EXPECT_EQ(dir.read("dest/a.txt"), "not this one");
 }
 
+// A run on another folder that replaces a journal whose job could still be undone says
+// so; a run after an undo, or on the same folder, does not.
+TEST_F(CliTest, ReplacingAnotherFoldersUndoableJobIsWarnedOf) {
+  dir.file("work/a.txt");
+  dir.file("dest/b.txt");
+  const std::string journal = "--journal '" + (dir / "j.json") + "'";
+  ASSERT_EQ(Job("run", RenameJob({{"ExtText", "log"}}), journal).status, 0);
+  json other = RenameJob({{"ExtText", "log"}});
+  other["folder"] = dest;
+  const CliResult second = Job("run", other, journal);
+  ASSERT_EQ(second.status, 0) << second.err;
+  EXPECT_NE(second.err.find("can no longer be undone"), std::string::npos) << second.err;
+  EXPECT_NE(second.err.find(work), std::string::npos) << second.err;
+  ASSERT_EQ(RunCli(dir.path(), "undo " + journal).status, 0);
+  const CliResult third = Job("run", RenameJob({{"ExtText", "md"}}), journal);
+  EXPECT_EQ(third.err.find("can no longer be undone"), std::string::npos) << third.err;
+}
+
 TEST_F(CliTest, TheDefaultJournalLivesInTheDataFolder) {
   dir.file("work/a.txt");
   ASSERT_EQ(Job("run", RenameJob({{"ExtText", "log"}})).status, 0);
