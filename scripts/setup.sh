@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillon needs when they are missing; does nothing when
-# they are all there. Works as root and through sudo.
+# Installs the Debian packages Quillon needs, and those named as arguments, when they are
+# missing; does nothing when they are all there. Works as root and through sudo.
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev libicu-dev
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
-  fonts-dejavu-core desktop-file-utils man-db dpkg-dev
+  fonts-dejavu-core desktop-file-utils man-db dpkg-dev librsvg2-bin
+  "$@"
 )
 
 missing=()
