@@ -96,7 +96,7 @@ ActionFrame::ActionFrame(Session& session, UserInterface& ui, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
-  layout->addLayout(buttons);
+  layout->addWidget(ButtonRow(this, buttons));
 
   connect(mode, &QCheckBox::clicked, this, [this](bool ticked) {
     OnCheckActionModeClick(s_, ui_, ticked);

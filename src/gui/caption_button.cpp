@@ -66,6 +66,14 @@ QPushButton* NamedButton(const QString& name, const QString& caption, QWidget* p
   return button;
 }
 
+QWidget* ButtonRow(QWidget* panel, QHBoxLayout* buttons) {
+  auto* row = new QWidget(panel);
+  row->setObjectName(panel->objectName() + QStringLiteral("Buttons"));
+  buttons->setContentsMargins(0, 0, 0, 0);
+  row->setLayout(buttons);
+  return row;
+}
+
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+class QHBoxLayout;
+
 namespace quillon::gui {
 
 class CaptionButton : public QPushButton {
@@ -35,5 +37,9 @@ class CaptionButton : public QPushButton {
 QPushButton* NamedButton(const QString& name, const QString& caption, QWidget* parent);
 // A label named after its control.
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent);
+// A panel's row of OK, Cancel and the like, as a widget of its own (named after the
+// panel with "Buttons"), so that the window can keep it in sight below a panel that
+// scrolls.
+QWidget* ButtonRow(QWidget* panel, QHBoxLayout* buttons);
 
 }  // namespace quillon::gui

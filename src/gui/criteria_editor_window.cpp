@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <span>
 
@@ -15,6 +17,7 @@
 #include "gui/caption_button.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/keyless_combo.h"
+#include "gui/screen_fit.h"
 #include "rename/criteria_editor.h"
 #include "rename/editor_boxes.h"
 #include "rename/editor_filters.h"
@@ -27,6 +30,10 @@ namespace {
 using B = EditorBox;
 
 constexpr std::size_t kPreviewRows = 20;
+// The editor can be made this small: its columns then scroll. It opens with room for
+// most criteria disclosed at once, where the screen has it.
+constexpr QSize kSmallestSize(560, 420);
+constexpr QSize kWantedSize(1180, 700);
 
 QString Name(EditorBox box) {
   const std::string_view name = BoxName(box);
@@ -73,9 +80,11 @@ CriteriaEditorWindow::CriteriaEditorWindow(Session& session, UserInterface& ui, 
   setWindowTitle(QStringLiteral("Set Rename Criteria"));
   setModal(false);
 
-  // Three columns of criteria, each growing downwards as its boxes are disclosed.
+  // Three columns of criteria, each growing downwards as its boxes are disclosed. They
+  // scroll in a small window; the preview and OK/Cancel below them stay in sight.
   auto* layout = new QVBoxLayout(this);
-  auto* columns = new QHBoxLayout();
+  content_ = new QWidget(this);
+  auto* columns = new QHBoxLayout(content_);
   auto* left = new QVBoxLayout();
   left->addWidget(BuildCaseAndExtension());
   left->addWidget(BuildSpaceAndHandle());
@@ -83,9 +92,29 @@ CriteriaEditorWindow::CriteriaEditorWindow(Session& session, UserInterface& ui, 
   columns->addLayout(left, 1);
   columns->addWidget(BuildInsertAndReplace(), 1, Qt::AlignTop);
   columns->addWidget(BuildRemoveAndAuto(), 1, Qt::AlignTop);
-  layout->addLayout(columns, 1);
+  auto* area = new QScrollArea(this);
+  area->setObjectName(QStringLiteral("frmRenScroll"));
+  area->setWidget(content_);
+  area->setWidgetResizable(true);
+  area->setFrameShape(QFrame::NoFrame);
+  layout->addWidget(area, 1);
   layout->addWidget(BuildButtons());
+  setMinimumSize(kSmallestSize);
   resize(980, 560);
+}
+
+void CriteriaEditorWindow::PlaceOnScreen(const QString& placesFile, const QWidget* over) {
+  if (RestorePlace(this, placesFile, QStringLiteral("editor"))) return;
+  FitOnScreen(this, kWantedSize, over);
+}
+
+void CriteriaEditorWindow::RememberPlace(const QString& placesFile) const {
+  if (isVisible() || placed_) gui::RememberPlace(this, placesFile, QStringLiteral("editor"));
+}
+
+void CriteriaEditorWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  placed_ = true;
 }
 
 FilteredLineEdit* CriteriaEditorWindow::Box(EditorBox box, QWidget* parent) {

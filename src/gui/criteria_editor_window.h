@@ -21,10 +21,15 @@ class CriteriaEditorWindow : public QDialog {
   CriteriaEditorWindow(Session& session, UserInterface& ui, QWidget* parent);
   // Shows the editor's state, the keyboard where the core put it, and the preview.
   void Render();
+  // Where the editor opens the first time: where it was last, else fitted to the screen
+  // over the main window; and where it is remembered.
+  void PlaceOnScreen(const QString& placesFile, const QWidget* over);
+  void RememberPlace(const QString& placesFile) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* BuildCaseAndExtension();
@@ -50,6 +55,8 @@ class CriteriaEditorWindow : public QDialog {
   UserInterface& ui_;
   ViewRenderer renderer_;
   QListWidget* preview_ = nullptr;
+  QWidget* content_ = nullptr;
+  bool placed_ = false;
   bool rendering_ = false;
 };
 

@@ -8,7 +8,9 @@
 #include <QListView>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
+#include <QTimer>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,6 +28,7 @@
 #include "gui/destination_chooser_window.h"
 #include "gui/file_list_model.h"
 #include "gui/options_frame.h"
+#include "gui/screen_fit.h"
 #include "gui/selection_frame.h"
 
 namespace quillon::gui {
@@ -33,6 +36,10 @@ namespace quillon::gui {
 // The smallest screen the start-up accepts, in pixels.
 constexpr int kSmallestWidth = 767;
 constexpr int kSmallestHeight = 567;
+// The size the window opens at where the screen has the room.
+constexpr QSize kWantedSize(1120, 780);
+// Where the windows were last, beside the settings file (which keeps its own lines).
+constexpr char kWindowPlacesFile[] = "windows.ini";
 
 MainWindow::MainWindow(Session& session, UserInterface& ui)
     : s_(session), ui_(ui), renderer_(this) {
@@ -68,11 +75,30 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   chooser_ = std::make_unique<DestinationChooserWindow>(s_, ui_, nullptr);
 
   setMinimumSize(kSmallestWidth, kSmallestHeight);
-  QSize size(1120, 780);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableGeometry().size());
-  }
-  resize(size.expandedTo(minimumSize()));
+  resize(kWantedSize);
+}
+
+QString MainWindow::PlacesFile() const {
+  if (s_.state.DataFolder.empty()) return {};
+  return QString::fromStdString(s_.state.DataFolder + "/" + kWindowPlacesFile);
+}
+
+void MainWindow::PlaceOnScreen() {
+  if (!RestorePlace(this, PlacesFile(), QStringLiteral("main"))) FitOnScreen(this, kWantedSize);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Once the window manager has framed the window, the frame counts too: a window taller
+  // than the free area is fitted again.
+  if (fitted_) return;
+  fitted_ = true;
+  QTimer::singleShot(0, this, [this] {
+    const QScreen* shown = screen();
+    if (shown != nullptr && !shown->availableGeometry().contains(frameGeometry())) {
+      FitOnScreen(this, size());
+    }
+  });
 }
 
 MainWindow::~MainWindow() = default;
@@ -149,6 +175,10 @@ void MainWindow::ShowCriteriaEditor(bool shown) {
     editor_->hide();
     return;
   }
+  if (!editorPlaced_) {
+    editorPlaced_ = true;
+    editor_->PlaceOnScreen(PlacesFile(), this);
+  }
   editor_->show();
   editor_->raise();
   editor_->activateWindow();
@@ -166,6 +196,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (!unloaded_) {
     unloaded_ = true;
+    RememberPlace(this, PlacesFile(), QStringLiteral("main"));
+    editor_->RememberPlace(PlacesFile());
     UnloadMainWindow(s_);
   }
   event->accept();

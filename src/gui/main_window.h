@@ -3,6 +3,7 @@
 // buttons, the status displays and the side area. Every decision is the core's; the
 // window forwards events and renders the core's views.
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,9 +47,12 @@ class MainWindow : public QMainWindow {
   void ShowCriteriaEditor(bool shown);
   // A long job's progress; keeps the window painting meanwhile.
   void RenderProgress(int done, int total);
+  // Where the window opens: where it was last, or fitted to the screen's free area.
+  void PlaceOnScreen();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -73,6 +77,8 @@ class MainWindow : public QMainWindow {
   void AskForJobFile(bool save);
   void RenderJobFileButtons();
 
+  // The file that keeps where the windows were ("" without a data folder).
+  QString PlacesFile() const;
   // Connects a button's click to a core handler taking the session and the port.
   void OnClick(const char* name, void (*handler)(Session&, UserInterface&));
   QWidget* Control(const char* name);
@@ -86,6 +92,8 @@ class MainWindow : public QMainWindow {
   UserInterface& ui_;
   ViewRenderer renderer_;
   bool unloaded_ = false;
+  bool fitted_ = false;
+  bool editorPlaced_ = false;
   bool renderingFile1_ = false;
   // Where the last job file was opened or saved.
   QString jobFolder_;
@@ -108,6 +116,9 @@ class MainWindow : public QMainWindow {
   QWidget* frameHelp_ = nullptr;
   // The panels of the work area, each in a scroll area of the stack.
   std::vector<QWidget*> panels_;
+  std::vector<QWidget*> pages_;
+  // The control that had the keyboard when a panel opened: it gets it back.
+  QPointer<QWidget> opener_;
   CriteriaEditorWindow* editor_ = nullptr;
   // frmMove has lists named as the main window's own, so it is not a child of it.
   std::unique_ptr<DestinationChooserWindow> chooser_;

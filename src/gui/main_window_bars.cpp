@@ -29,13 +29,23 @@
 namespace quillon::gui {
 namespace {
 
-// A panel scrolls inside the work area rather than being cut in a small window.
-QScrollArea* Scrolling(QWidget* panel, QWidget* parent) {
-  auto* area = new QScrollArea(parent);
+// A panel scrolls inside the work area rather than being cut in a small window; its row
+// of OK and Cancel stays below, in sight at every size.
+QWidget* PanelPage(QWidget* panel, QWidget* parent) {
+  auto* page = new QWidget(parent);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* area = new QScrollArea(page);
   area->setWidget(panel);
   area->setWidgetResizable(true);
   area->setFrameShape(QFrame::NoFrame);
-  return area;
+  layout->addWidget(area, 1);
+  if (auto* buttons = panel->findChild<QWidget*>(panel->objectName() + QStringLiteral("Buttons"),
+                                                 Qt::FindDirectChildrenOnly)) {
+    layout->addWidget(buttons);
+    buttons->setContentsMargins(9, 0, 9, 6);
+  }
+  return page;
 }
 
 // The first control of a panel that the keyboard can reach.
@@ -72,7 +82,10 @@ QWidget* MainWindow::BuildWorkArea() {
   frameOptions_ = new OptionsFrame(s_, ui_, workArea_);
   frameHelp_ = BuildHelpFrame();
   panels_ = {frameSelection_, frameAction_, frameOptions_, frameHelp_, BuildSingleProcessFrame()};
-  for (QWidget* panel : panels_) workArea_->addWidget(Scrolling(panel, workArea_));
+  for (QWidget* panel : panels_) {
+    pages_.push_back(PanelPage(panel, workArea_));
+    workArea_->addWidget(pages_.back());
+  }
   return workArea_;
 }
 
@@ -80,18 +93,23 @@ void MainWindow::RenderWorkArea() {
   const View view = WorkAreaView(s_);
   QWidget* page = resultPage_;
   QWidget* panel = nullptr;
-  for (QWidget* candidate : panels_) {
-    const auto found = view.find(candidate->objectName().toStdString());
+  for (std::size_t i = 0; i < panels_.size(); ++i) {
+    const auto found = view.find(panels_[i]->objectName().toStdString());
     if (found != view.end() && found->second.visible.value_or(false)) {
-      panel = candidate;
-      page = candidate->parentWidget()->parentWidget();  // the scroll area
+      panel = panels_[i];
+      page = pages_[i];
     }
   }
   if (workArea_->currentWidget() != page) {
+    const bool opening = workArea_->currentWidget() == resultPage_;
     workArea_->setCurrentWidget(page);
-    // The keyboard goes to the panel that opened, or back to the main buttons.
+    // The keyboard goes to the panel that opened, or back to the control that opened it
+    // (else the main buttons).
     if (panel != nullptr) {
+      if (opening) opener_ = QApplication::focusWidget();
       FocusFirstControl(panel);
+    } else if (opener_ != nullptr && opener_->isVisible() && opener_->isEnabled()) {
+      opener_->setFocus(Qt::OtherFocusReason);
     } else if (QWidget* focus = QApplication::focusWidget();
                focus == nullptr || !focus->isVisible()) {
       Control("ImageSelection")->setFocus();

@@ -304,7 +304,7 @@ QWidget* MainWindow::BuildHelpFrame() {
   buttons->addWidget(about);
   buttons->addStretch();
   buttons->addWidget(close);
-  layout->addLayout(buttons);
+  layout->addWidget(ButtonRow(frame, buttons));
   connect(about, &QPushButton::clicked, this, [this] { ImageHelpAboutClick(s_, ui_); });
   connect(close, &QPushButton::clicked, this, [this] { ImageHelpCancelClick(s_, ui_); });
   PanelKeys(frame, close, close);

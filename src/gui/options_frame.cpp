@@ -104,7 +104,7 @@ OptionsFrame::OptionsFrame(Session& session, UserInterface& ui, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
-  layout->addLayout(buttons);
+  layout->addWidget(ButtonRow(this, buttons));
 
   connect(allow, &QCheckBox::clicked, this, [this](bool ticked) {
     OnCheckAllowSystemRigidClick(s_, ui_, ticked);

@@ -110,7 +110,7 @@ SelectionFrame::SelectionFrame(Session& session, UserInterface& ui, QWidget* par
   buttons->addStretch();
   buttons->addWidget(ok_);
   buttons->addWidget(cancel);
-  layout->addLayout(buttons);
+  layout->addWidget(ButtonRow(this, buttons));
 
   connect(sensitive_, &QCheckBox::clicked, this, [this](bool ticked) {
     OnCheckSelectionSensitiveClick(s_, ticked);

@@ -10,6 +10,7 @@ void QtStartupWindows::LoadWindows() {
 void QtStartupWindows::ShowMainWindow() {
   window_->RenderFolderList();
   window_->RenderFileList();
+  window_->PlaceOnScreen();
   window_->show();
 }
 

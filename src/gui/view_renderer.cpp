@@ -1,12 +1,15 @@
 #include "gui/view_renderer.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
+#include <cmath>
 
 #include "gui/caption_button.h"
 #include "gui/icons.h"
@@ -14,14 +17,73 @@
 namespace quillon::gui {
 namespace {
 
-void SetColour(QWidget* widget, QPalette::ColorRole role, std::uint32_t colour) {
-  QPalette palette = widget->palette();
-  if (colour == kDefaultColour) {
-    palette.setColor(role, widget->style()->standardPalette().color(role));
-  } else {
-    palette.setColor(role, QColor::fromRgb(colour));
+// WCAG's relative luminance and contrast ratio.
+double Luminance(const QColor& c) {
+  const auto channel = [](double v) {
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The system's colour as it is against a light partner; against a dark one, the
+// nearest shade (mixed toward white, or toward black for a background behind light
+// text) that keeps a contrast of 4.5:1.
+QColor Readable(std::uint32_t colour, const QColor& partner, bool background) {
+  const QColor wanted = QColor::fromRgb(colour);
+  // A dark scheme: light text (the partner of a background), or a dark background (the
+  // partner of a text colour).
+  const bool darkScheme = background ? Luminance(partner) > 0.5 : Luminance(partner) < 0.18;
+  if (!darkScheme) return wanted;
+  const QColor toward = background ? QColor(Qt::black) : QColor(Qt::white);
+  QColor shade = wanted;
+  for (int step = 1; step <= 20 && Contrast(shade, partner) < 4.5; ++step) {
+    const double k = step / 20.0;
+    shade = QColor::fromRgbF(static_cast<float>(wanted.redF() * (1 - k) + toward.redF() * k),
+                             static_cast<float>(wanted.greenF() * (1 - k) + toward.greenF() * k),
+                             static_cast<float>(wanted.blueF() * (1 - k) + toward.blueF() * k));
+  }
+  return shade;
+}
+
+// The colours a control takes from the core: its text colour and its background, each
+// the application palette's own unless the core gives one. A control with neither
+// follows the palette as every other widget does, also when the palette changes.
+void ApplyColours(QWidget* widget) {
+  const auto text = widget->property("quillonColour");
+  const auto base = widget->property("quillonBackground");
+  if (!text.isValid() && !base.isValid()) {
+    widget->setPalette(QPalette());
+    widget->setAutoFillBackground(false);
+    return;
+  }
+  const QPalette inherited =
+      widget->parentWidget() != nullptr ? widget->parentWidget()->palette() : QApplication::palette();
+  QPalette palette = inherited;
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    if (text.isValid()) {
+      const QColor shade =
+          Readable(text.toUInt(), inherited.color(group, QPalette::Window), false);
+      palette.setColor(group, QPalette::WindowText, shade);
+      palette.setColor(group, QPalette::ButtonText, shade);
+    }
+    if (base.isValid()) {
+      palette.setColor(group, QPalette::Base,
+                       Readable(base.toUInt(), inherited.color(group, QPalette::Text), true));
+    }
   }
   widget->setPalette(palette);
+  widget->setAutoFillBackground(base.isValid());
+}
+
+void SetColour(QWidget* widget, const char* property, std::uint32_t colour) {
+  widget->setProperty(property, colour == kDefaultColour ? QVariant() : QVariant(colour));
+  ApplyColours(widget);
 }
 
 void SetText(QWidget* widget, const QString& text) {
@@ -76,6 +138,11 @@ QWidget* ViewRenderer::Find(const QString& name) {
   auto found = cache_.constFind(name);
   if (found != cache_.constEnd() && !found.value().isNull()) return found.value();
   QWidget* widget = root_->objectName() == name ? root_ : root_->findChild<QWidget*>(name);
+  // A panel's OK and Cancel may have moved out of it, below its scroll area: they are
+  // still in its window.
+  if (widget == nullptr && root_->window() != root_) {
+    widget = root_->window()->findChild<QWidget*>(name);
+  }
   if (widget != nullptr) cache_.insert(name, widget);
   return widget;
 }
@@ -91,14 +158,8 @@ void ViewRenderer::Render(const View& view) {
       if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setChecked(*control.checked);
     }
-    if (control.colour) {
-      SetColour(widget, QPalette::WindowText, *control.colour);
-      SetColour(widget, QPalette::ButtonText, *control.colour);
-    }
-    if (control.background) {
-      SetColour(widget, QPalette::Base, *control.background);
-      widget->setAutoFillBackground(*control.background != kDefaultColour);
-    }
+    if (control.colour) SetColour(widget, "quillonColour", *control.colour);
+    if (control.background) SetColour(widget, "quillonBackground", *control.background);
     if (control.face) {
       widget->setProperty("face", QString::fromStdString(*control.face));
       ApplyFace(widget);
