@@ -100,6 +100,7 @@ bool DoAction(Session& s, UserInterface& ui) {
       ReadFileList(s);
       ui.RefreshFileList();
     }
+    a.MissingJustCounted = a.missingCount > 0;
     // After "Delete" the journal holds no rows; an earlier job can no longer be undone.
     st.UndoAvailable = st.ActionName != "Delete";
     return true;

@@ -1,5 +1,7 @@
 #include "flow/folder_lists.h"
 
+#include <unordered_set>
+
 #include "actions/easy_process.h"
 #include "flow/control_state.h"
 #include "flow/panel_dispatch.h"
@@ -46,6 +48,35 @@ void OnDrive1Change(Session& s, UserInterface& ui, const std::string& drive) {
 void OnFile1Click(Session& s, UserInterface& ui) {
   s.state.FileListClicked = true;
   ApplyPanel(s, ui);
+}
+
+bool FileListFollowsDisk(const Session& s) {
+  const SessionState& st = s.state;
+  return !st.ActionBusy && !st.StartingUp && !st.JobReady && !st.ResultShown;
+}
+
+void RereadFolder(Session& s, UserInterface& ui) {
+  SessionState& st = s.state;
+  SelectionState& sel = s.selection;
+  if (st.ActionBusy || st.StartingUp) return;
+  std::unordered_set<std::string> chosen;
+  if (st.SelectionMode == "Manual") {
+    for (std::size_t i = 0; i < sel.Files.size() && i < sel.Selected.size(); ++i) {
+      if (sel.Selected[i]) chosen.insert(sel.Files[i]);
+    }
+  }
+  FolderChanged(s, ui);
+  if (st.EasyProcessOn) ResetSingleProcess(s);
+  if (!chosen.empty()) {
+    bool any = false;
+    for (std::size_t i = 0; i < sel.Files.size(); ++i) {
+      sel.Selected[i] = chosen.count(sel.Files[i]) > 0;
+      any = any || sel.Selected[i];
+    }
+    if (any) OnFile1Click(s, ui);
+  }
+  SetControlState(s, ui, "setButGlobal");
+  ui.RefreshFileList();
 }
 
 void ImageGoToStartClick(Session& s, UserInterface& ui) {

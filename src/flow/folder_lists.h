@@ -17,6 +17,15 @@ void OnDrive1Change(Session& s, UserInterface& ui, const std::string& drive);
 // A click in File1 changed the selected flags.
 void OnFile1Click(Session& s, UserInterface& ui);
 
+// Whether the file list follows changes made outside the program: while no job is
+// prepared and none runs.
+bool FileListFollowsDisk(const Session& s);
+// Reads the folder again (F5, or a change seen on the disk): new files show, gone ones
+// go. Files chosen by hand that are still there stay chosen, through the path a click
+// takes; a selection rule is applied again. A prepared job is let go, as on a folder
+// change.
+void RereadFolder(Session& s, UserInterface& ui);
+
 // Back, forward and start in the folder history.
 void ImageGoToStartClick(Session& s, UserInterface& ui);
 void ImageGoBackClick(Session& s, UserInterface& ui);

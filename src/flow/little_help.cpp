@@ -202,6 +202,13 @@ void UpdateLittleHelp(Session& s) {
     s.actions.UndoJustDone = false;
     h.LabelReviewMode = "Undo Complete";
     h.LabelReviewModeHighlight = true;
+  } else if (s.actions.MissingJustCounted) {
+    // Files gone since the preview are not silently skipped.
+    s.actions.MissingJustCounted = false;
+    const std::size_t done = s.actions.doneCount;
+    h.LabelReviewMode = std::to_string(done) + (done == 1 ? " file" : " files") + " done, " +
+                        std::to_string(s.actions.missingCount) + " not found";
+    h.LabelReviewModeHighlight = true;
   } else if (st.ReviewMode) {
     h.LabelReviewMode = "Review Mode";
   } else if (s.options.NoUndoWarning && st.UndoAvailable) {

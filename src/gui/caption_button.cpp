@@ -12,6 +12,7 @@ CaptionButton::CaptionButton(const QString& name, const QString& labelName, cons
     : QPushButton(parent), label_(new QLabel(caption, this)) {
   setObjectName(name);
   label_->setObjectName(labelName);
+  setAccessibleName(caption);
   label_->setAlignment(Qt::AlignCenter);
   label_->setAttribute(Qt::WA_TransparentForMouseEvents);
   auto* layout = new QHBoxLayout(this);
@@ -23,7 +24,37 @@ CaptionButton::CaptionButton(const QString& name, const QString& labelName, cons
 
 void CaptionButton::setCaption(const QString& caption) {
   label_->setText(caption);
+  setAccessibleName(spoken_.isEmpty() ? caption : spoken_);
   FitCaption();
+  ChooseMnemonic();
+}
+
+void CaptionButton::setSpokenName(const QString& name) {
+  spoken_ = name;
+  setAccessibleName(name);
+}
+
+void CaptionButton::setMnemonicAvoiding(const QString& taken) {
+  taken_ = taken.toLower();
+  mnemonic_ = true;
+  ChooseMnemonic();
+}
+
+void CaptionButton::ChooseMnemonic() {
+  if (!mnemonic_) return;
+  const QString caption = label_->text();
+  for (const QChar c : caption) {
+    const QChar letter = c.toLower();
+    if (letter < QLatin1Char('a') || letter > QLatin1Char('z') || taken_.contains(letter)) {
+      continue;
+    }
+    const auto key = static_cast<Qt::Key>(Qt::Key_A + (letter.unicode() - 'a'));
+    setShortcut(QKeySequence(Qt::ALT | key));
+    setToolTip(QStringLiteral("%1 (Alt+%2)").arg(caption, letter.toUpper()));
+    return;
+  }
+  setShortcut(QKeySequence());
+  setToolTip(caption);
 }
 
 void CaptionButton::FitCaption() {

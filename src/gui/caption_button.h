@@ -18,6 +18,12 @@ class CaptionButton : public QPushButton {
   void setCaption(const QString& caption);
   // A picture before the caption.
   void setCaptionIcon(const QIcon& icon);
+  // What a screen reader says for the button, in place of its caption (a Reset button
+  // says what it resets).
+  void setSpokenName(const QString& name);
+  // From now on Alt and the first letter of the caption that is not among `taken` press
+  // the button, whatever the caption becomes; the tool tip says which.
+  void setMnemonicAvoiding(const QString& taken);
   // Wide enough for the caption (and its picture).
   QSize sizeHint() const override;
 
@@ -27,10 +33,14 @@ class CaptionButton : public QPushButton {
  private:
   void ShowIcon();
   void FitCaption();
+  void ChooseMnemonic();
 
   QLabel* label_;
   QLabel* iconLabel_ = nullptr;
   QIcon captionIcon_;
+  QString taken_;
+  QString spoken_;
+  bool mnemonic_ = false;
 };
 
 // A plain button named after its control.

@@ -40,10 +40,71 @@ QString Name(EditorBox box) {
   return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
 }
 
+// What a screen reader calls each box: the label beside it, or what the box is for where
+// its place in the window says so.
+const char* SpokenName(EditorBox box) {
+  switch (box) {
+    case B::TextExt:
+      return "New Extension";
+    case B::TextSpaceWith:
+      return "Replace spaces with";
+    case B::TextHandleThis:
+      return "Handle all instances of this character or string";
+    case B::TextHandleWith:
+      return "Replace each instance with";
+    case B::TextInsertAfterNumChar:
+      return "Insert: number of characters";
+    case B::TextInsertAfterString:
+      return "Insert: string";
+    case B::TextInsertThis:
+      return "Insert This";
+    case B::TextReplaceString:
+      return "Replace: this string";
+    case B::TextReplaceAfterNumChar:
+      return "Replace: number of characters";
+    case B::TextReplaceAfterString:
+      return "Replace: string";
+    case B::TextReplaceCharAfterNumChar:
+      return "Replace characters: number of characters";
+    case B::TextReplaceCharAfterString:
+      return "Replace characters: string";
+    case B::TextReplaceNumChar:
+      return "Number of Character To Replace";
+    case B::TextReplaceWith:
+      return "Replace With This";
+    case B::TextRemoveString:
+      return "Remove: this string";
+    case B::TextRemoveAfterNumChar:
+      return "Remove: number of characters";
+    case B::TextRemoveAfterString:
+      return "Remove: string";
+    case B::TextRemoveCharAfterNumChar:
+      return "Remove characters: number of characters";
+    case B::TextRemoveCharAfterString:
+      return "Remove characters: string";
+    case B::TextRemoveNumChar:
+      return "Number of Character To Remove";
+    case B::TextAutoAfterNumChar:
+      return "Auto: number of characters";
+    case B::TextAutoAfterString:
+      return "Auto: string";
+    case B::TextAutoStart:
+      return "Auto: start from";
+  }
+  return "";
+}
+
 QGroupBox* Frame(const char* name, const char* title, QWidget* parent) {
   auto* frame = new QGroupBox(QString::fromLatin1(title), parent);
   frame->setObjectName(QString::fromLatin1(name));
   return frame;
+}
+
+// Gives the control `name` below `parent` the name a screen reader says.
+void Spoken(QWidget* parent, const char* name, const char* spoken) {
+  if (auto* control = parent->findChild<QWidget*>(QString::fromLatin1(name))) {
+    control->setAccessibleName(QString::fromLatin1(spoken));
+  }
 }
 
 QLabel* Label(const char* name, const char* text, QWidget* parent) {
@@ -125,6 +186,7 @@ FilteredLineEdit* CriteriaEditorWindow::Box(EditorBox box, QWidget* parent) {
     Render();
   });
   if (IsNumberBox(box)) edit->setMaximumWidth(60);
+  edit->setAccessibleName(QString::fromLatin1(SpokenName(box)));
   return edit;
 }
 
@@ -192,6 +254,7 @@ QWidget* CriteriaEditorWindow::BuildCaseAndExtension() {
   auto* change = Frame("FrameCaseSelect", "", caseSection);
   change->setLayout(Row({Label(nullptr, "Change To :", change),
                          List("ComboCase", kComboCase, change, &OnComboCaseClick)}));
+  Spoken(change, "ComboCase", "Change To");
   Lines(caseSection)->addWidget(change);
   layout->addWidget(caseSection);
 
@@ -248,6 +311,8 @@ QWidget* CriteriaEditorWindow::BuildInsertAndReplace() {
   Lines(insert)->addLayout(
       Row({Tick("CheckInsert", "", insert, &OnCheckInsertClick), Label(nullptr, "Insert :", insert),
            List("ComboInsert", kComboInsert, insert, &OnComboInsertClick)}));
+  Spoken(insert, "CheckInsert", "Insert");
+  Spoken(insert, "ComboInsert", "Where to insert");
   Lines(insert)->addLayout(
       Row({Box(B::TextInsertAfterNumChar, insert), Box(B::TextInsertAfterString, insert),
            Label("LabelMaxInsert", "Max. 2 Digits", insert),
@@ -264,6 +329,8 @@ QWidget* CriteriaEditorWindow::BuildInsertAndReplace() {
       Row({Tick("CheckReplace", "", replace, &OnCheckReplaceClick),
            Label(nullptr, "Replace :", replace),
            List("ComboReplace", kComboReplace, replace, &OnComboReplaceClick)}));
+  Spoken(replace, "CheckReplace", "Replace");
+  Spoken(replace, "ComboReplace", "What to replace");
   Lines(replace)->addLayout(
       Row({Box(B::TextReplaceString, replace), Box(B::TextReplaceAfterNumChar, replace),
            Box(B::TextReplaceAfterString, replace), Box(B::TextReplaceCharAfterNumChar, replace),
@@ -291,6 +358,8 @@ QWidget* CriteriaEditorWindow::BuildRemoveAndAuto() {
   Lines(remove)->addLayout(
       Row({Tick("CheckRemove", "", remove, &OnCheckRemoveClick), Label(nullptr, "Remove :", remove),
            List("ComboRemove", kComboRemove, remove, &OnComboRemoveClick)}));
+  Spoken(remove, "CheckRemove", "Remove");
+  Spoken(remove, "ComboRemove", "What to remove");
   Lines(remove)->addLayout(Row(
       {Box(B::TextRemoveString, remove), Box(B::TextRemoveAfterNumChar, remove),
        Box(B::TextRemoveAfterString, remove), Box(B::TextRemoveCharAfterNumChar, remove),
@@ -309,6 +378,7 @@ QWidget* CriteriaEditorWindow::BuildRemoveAndAuto() {
                                &OnOptionAutoClick, false)}));
   Lines(autoSection)
       ->addWidget(List("ComboAutoPlace", kComboAutoPlace, autoSection, &OnComboAutoPlaceClick));
+  Spoken(autoSection, "ComboAutoPlace", "Where to add the number or letter");
   Lines(autoSection)
       ->addLayout(
           Row({Box(B::TextAutoAfterNumChar, autoSection), Box(B::TextAutoAfterString, autoSection),
@@ -322,6 +392,7 @@ QWidget* CriteriaEditorWindow::BuildRemoveAndAuto() {
           {Tick("CheckAutoLetter", "Small Letter", autoSection, &OnCheckAutoLetterClick),
            Label("LabelAutoZeroFill", "Zero Fill", autoSection),
            List("ComboAutoZeroFill", kComboAutoZeroFill, autoSection, &OnComboAutoZeroFillClick)}));
+  Spoken(autoSection, "ComboAutoZeroFill", "Zero Fill");
   layout->addWidget(autoSection);
   return column;
 }
@@ -339,6 +410,7 @@ QWidget* CriteriaEditorWindow::BuildButtons() {
   preview_->setSelectionMode(QAbstractItemView::NoSelection);
   preview_->setFocusPolicy(Qt::NoFocus);
   preview_->setMinimumHeight(90);
+  preview_->setAccessibleName(QStringLiteral("The first selected files with these settings"));
   preview_->setMaximumHeight(140);
   previewColumn->addWidget(preview_);
   layout->addLayout(previewColumn, 1);

@@ -1,5 +1,6 @@
 #include "gui/destination_chooser_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include "flow/action_panel.h"
 #include "gui/caption_button.h"
 #include "gui/filtered_line_edit.h"
+#include "gui/screen_fit.h"
 
 namespace quillon::gui {
 namespace {
@@ -44,9 +46,11 @@ DestinationChooserWindow::DestinationChooserWindow(Session& session, UserInterfa
 
   drive1_ = new QComboBox(this);
   drive1_->setObjectName(QStringLiteral("Drive1"));
+  drive1_->setAccessibleName(QStringLiteral("Drive"));
   layout->addWidget(drive1_);
   dir1_ = new QListWidget(this);
   dir1_->setObjectName(QStringLiteral("Dir1"));
+  dir1_->setAccessibleName(QStringLiteral("Folders"));
   dir1_->setMinimumHeight(220);
   layout->addWidget(dir1_, 1);
 
@@ -57,8 +61,11 @@ DestinationChooserWindow::DestinationChooserWindow(Session& session, UserInterfa
   auto* create = Frame("FrameActionMoveCreate", this);
   auto* createRow = new QHBoxLayout(create);
   createRow->setContentsMargins(0, 0, 0, 0);
-  createRow->addWidget(new QLabel(QStringLiteral("New Folder Name :"), create));
+  auto* createLabel = new QLabel(QStringLiteral("New Folder Name :"), create);
+  createRow->addWidget(createLabel);
   auto* createBox = new FilteredLineEdit(QStringLiteral("TextActionMoveCreate"), create);
+  createLabel->setBuddy(createBox);
+  createBox->setAccessibleName(QStringLiteral("New Folder Name"));
   createRow->addWidget(createBox, 1);
   auto* createOK =
       NamedButton(QStringLiteral("ImageActionMoveCreateOK"), QStringLiteral("Create"), create);
@@ -86,8 +93,11 @@ DestinationChooserWindow::DestinationChooserWindow(Session& session, UserInterfa
   auto* renameFrame = Frame("FrameActionMoveRename", this);
   auto* renameRow = new QHBoxLayout(renameFrame);
   renameRow->setContentsMargins(0, 0, 0, 0);
-  renameRow->addWidget(new QLabel(QStringLiteral("New Name :"), renameFrame));
+  auto* renameLabel = new QLabel(QStringLiteral("New Name :"), renameFrame);
+  renameRow->addWidget(renameLabel);
   auto* renameBox = new FilteredLineEdit(QStringLiteral("TextActionMoveNewName"), renameFrame);
+  renameLabel->setBuddy(renameBox);
+  renameBox->setAccessibleName(QStringLiteral("New Name"));
   renameRow->addWidget(renameBox, 1);
   auto* renameOK =
       NamedButton(QStringLiteral("ImageActionMoveRenameOK"), QStringLiteral("Rename"), renameFrame);
@@ -150,6 +160,11 @@ DestinationChooserWindow::DestinationChooserWindow(Session& session, UserInterfa
 
 void DestinationChooserWindow::Open() {
   Render();
+  // Inside the screen, over the window it was opened from.
+  if (!placed_) {
+    placed_ = true;
+    FitOnScreen(this, QSize(560, 600), QApplication::activeWindow());
+  }
   open();
   dir1_->setFocus();
 }

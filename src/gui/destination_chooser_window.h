@@ -35,6 +35,7 @@ class DestinationChooserWindow : public QDialog {
   QComboBox* drive1_ = nullptr;
   QListWidget* dir1_ = nullptr;
   std::vector<FolderEntry> entries_;
+  bool placed_ = false;
 };
 
 }  // namespace quillon::gui

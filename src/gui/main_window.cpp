@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSplitter>
-#include <QTimer>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -71,6 +71,7 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   rightLayout->addWidget(bottom);
   columns->addWidget(right, 3);
   setCentralWidget(central);
+  BuildShortcuts();
   editor_ = new CriteriaEditorWindow(s_, ui_, this);
   chooser_ = std::make_unique<DestinationChooserWindow>(s_, ui_, nullptr);
 
@@ -115,6 +116,10 @@ void MainWindow::OnClick(const char* name, void (*handler)(Session&, UserInterfa
 void MainWindow::RenderControlState(const std::string& code) {
   const ControlRefresh r = RefreshFor(code);
   renderer_.Render(LittleHelpView(s_));
+  // The result list is called what its caption says.
+  const std::string& caption = s_.help.LabelListFile;
+  list1_->setAccessibleName(caption.empty() ? QStringLiteral("New names")
+                                            : QString::fromStdString(caption));
   if (r.windowCaption) setWindowTitle(QString::fromStdString(WindowCaption(s_)));
   if (r.statusFrames) {
     RenderWorkArea();

@@ -14,6 +14,8 @@
 #include "ui/user_interface.h"
 
 class QComboBox;
+class QFileSystemWatcher;
+class QKeyEvent;
 class QItemSelection;
 class QListView;
 class QListWidget;
@@ -21,6 +23,7 @@ class QListWidgetItem;
 class QProgressBar;
 class QScrollArea;
 class QStackedWidget;
+class QTimer;
 
 namespace quillon::gui {
 
@@ -87,6 +90,12 @@ class MainWindow : public QMainWindow {
   void OnDrive1Changed(int index);
   void OnFile1SelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
   void OnGoodbye();
+  bool OnFile1Key(const QKeyEvent& key);
+  // F1, Ctrl+Z, Ctrl+Q, F5 and the job bar's mnemonics.
+  void BuildShortcuts();
+  // The file list follows the disk while no job is prepared.
+  void WatchFolder();
+  void OnFolderChangedOnDisk();
 
   Session& s_;
   UserInterface& ui_;
@@ -108,6 +117,8 @@ class MainWindow : public QMainWindow {
   QListView* list1_ = nullptr;
   FileListModel* list1Model_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  QFileSystemWatcher* watcher_ = nullptr;
+  QTimer* rereadSoon_ = nullptr;
   QStackedWidget* workArea_ = nullptr;
   QWidget* resultPage_ = nullptr;
   SelectionFrame* frameSelection_ = nullptr;

@@ -125,13 +125,13 @@ QWidget* MainWindow::BuildJobBar() {
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(4, 4, 4, 4);
   QAbstractButton* buttons[] = {
-      NamedButton(QStringLiteral("ImageResetAll"), QStringLiteral("Reset All"), bar),
+      NamedButton(QStringLiteral("ImageResetAll"), QStringLiteral("Rese&t All"), bar),
       new CaptionButton(QStringLiteral("ImagePreview"), QStringLiteral("LabelPreview"),
                         QStringLiteral("Preview"), bar),
       new CaptionButton(QStringLiteral("ImageJob"), QStringLiteral("LabelJob"),
                         QStringLiteral("Rename"), bar),
-      NamedButton(QStringLiteral("ImageReject"), QStringLiteral("Cancel"), bar),
-      NamedButton(QStringLiteral("ImageUndo"), QStringLiteral("Undo"), bar),
+      NamedButton(QStringLiteral("ImageReject"), QStringLiteral("Ca&ncel"), bar),
+      NamedButton(QStringLiteral("ImageUndo"), QStringLiteral("&Undo"), bar),
   };
   for (QAbstractButton* button : buttons) {
     GiveIcon(button);

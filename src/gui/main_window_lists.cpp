@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "flow/easy_process_buttons.h"
 #include "flow/folder_lists.h"
@@ -28,10 +29,12 @@ QWidget* MainWindow::BuildLists() {
 
   drive1_ = new QComboBox(area);
   drive1_->setObjectName(QStringLiteral("Drive1"));
+  drive1_->setAccessibleName(QStringLiteral("Drive"));
   layout->addWidget(drive1_);
 
   dir1_ = new QListWidget(area);
   dir1_->setObjectName(QStringLiteral("Dir1"));
+  dir1_->setAccessibleName(QStringLiteral("Folders"));
   layout->addWidget(dir1_, 2);
 
   auto* navigation = new QHBoxLayout();
@@ -57,18 +60,20 @@ QWidget* MainWindow::BuildLists() {
 
   file1_ = new QListView(area);
   file1_->setObjectName(QStringLiteral("File1"));
+  file1_->setAccessibleName(QStringLiteral("Files"));
   file1Model_ = new FileListModel(s_.selection.Files, file1_);
   file1_->setModel(file1Model_);
   file1_->setSelectionMode(QAbstractItemView::MultiSelection);
   file1_->setUniformItemSizes(true);
   file1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // Keys do not change the selection; Tab still moves on.
+  // The keyboard moves and toggles as OnFile1Key says.
   file1_->installEventFilter(this);
   layout->addWidget(file1_, 3);
 
   // Easy Process picks one file in File2 instead.
   file2_ = new QListView(area);
   file2_->setObjectName(QStringLiteral("File2"));
+  file2_->setAccessibleName(QStringLiteral("Files"));
   file2Model_ = new FileListModel(s_.selection.Files, file2_);
   file2_->setModel(file2Model_);
   file2_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -129,6 +134,7 @@ void MainWindow::RenderFolderList() {
 }
 
 void MainWindow::RenderFileList() {
+  WatchFolder();
   file1Model_->reload();
   file2Model_->reload();
   RenderFile1Selection();
@@ -196,20 +202,83 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  if (watched == file1_ &&
-      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+  if (watched == file1_ && event->type() == QEvent::KeyPress) {
+    return OnFile1Key(*static_cast<QKeyEvent*>(event));
+  }
+  if (watched == file1_ && event->type() == QEvent::KeyRelease) {
     const int key = static_cast<QKeyEvent*>(event)->key();
-    // The file list is chosen with the mouse; Tab and Shift+Tab still leave it.
     return key != Qt::Key_Tab && key != Qt::Key_Backtab;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// For people who cannot use a mouse: arrows, Page Up/Down, Home and End move the current
+// row without selecting; Space toggles the current file and Ctrl+A selects every file,
+// each through the path a click takes. Any other key is discarded; Tab and Shift+Tab
+// leave the list.
+bool MainWindow::OnFile1Key(const QKeyEvent& key) {
+  const int rows = file1Model_->rowCount();
+  const QModelIndex current = file1_->currentIndex();
+  const int row = current.isValid() ? current.row() : -1;
+  const int page =
+      std::max(1, file1_->viewport()->height() / std::max(1, file1_->sizeHintForRow(0)));
+  int target = -2;
+  switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return false;
+    case Qt::Key_Up:
+      target = row - 1;
+      break;
+    case Qt::Key_Down:
+      target = row + 1;
+      break;
+    case Qt::Key_PageUp:
+      target = row - page;
+      break;
+    case Qt::Key_PageDown:
+      target = row < 0 ? page - 1 : row + page;
+      break;
+    case Qt::Key_Home:
+      target = 0;
+      break;
+    case Qt::Key_End:
+      target = rows - 1;
+      break;
+    case Qt::Key_Space:
+      if (current.isValid() && file1_->isEnabled()) {
+        file1_->selectionModel()->select(current, QItemSelectionModel::Toggle);
+      }
+      return true;
+    case Qt::Key_A:
+      if (key.modifiers() == Qt::ControlModifier && rows > 0 && file1_->isEnabled()) {
+        file1_->selectionModel()->select(
+            QItemSelection(file1Model_->index(0), file1Model_->index(rows - 1)),
+            QItemSelectionModel::Select);
+      }
+      return true;
+    default:
+      return true;
+  }
+  if (rows == 0) return true;
+  target = std::clamp(target, 0, rows - 1);
+  file1_->selectionModel()->setCurrentIndex(file1Model_->index(target),
+                                            QItemSelectionModel::NoUpdate);
+  file1_->scrollTo(file1Model_->index(target));
+  return true;
 }
 
 void MainWindow::OnDir1Activated(QListWidgetItem* item) {
   const auto index = static_cast<std::size_t>(item->data(Qt::UserRole).toInt());
   if (index >= dirEntries_.size()) return;
   const std::string path = dirEntries_[index].path;
-  if (path == s_.selection.Dir1Path || !PointFolderList(s_, path)) return;
+  if (path == s_.selection.Dir1Path) {
+    // The folder shown, chosen again: read again.
+    RereadFolder(s_, ui_);
+    RenderFileList();
+    return;
+  }
+  if (!PointFolderList(s_, path)) return;
   OnDir1Change(s_, ui_);
   RenderFolderList();
   RenderFileList();

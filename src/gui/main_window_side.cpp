@@ -70,6 +70,7 @@ QWidget* MainWindow::BuildStatusDisplays() {
     frameLayout->addLayout(lines, 1);
     auto* reset = new CaptionButton(QString::fromLatin1(button), QString::fromLatin1(label),
                                     QStringLiteral("Reset"), frame);
+    reset->setSpokenName(QStringLiteral("Reset ") + QString::fromLatin1(title));
     frameLayout->addWidget(reset, 0, Qt::AlignTop);
     layout->addWidget(frame);
     return std::make_pair(frame, lines);

@@ -3,6 +3,8 @@
 
 #include "gui/caption_button.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,6 +25,33 @@ namespace {
 QString DisplayText(const std::string& text) {
   return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
+
+// A screen reader announces the message window as an alert, with its text.
+QAccessibleInterface* AlertFactory(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget != nullptr && widget->objectName() == QLatin1String("frmMessage")) {
+    return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+  }
+  return nullptr;
+}
+
+// Keys typed into the window that was active when a message opened must not answer it:
+// a space or a letter is swallowed; Enter, Escape and clicks answer.
+class TypedKeysFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Space || (!key->text().isEmpty() && key->text()[0].isPrint())) {
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
 
 }  // namespace
 
@@ -89,6 +118,16 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent) {
   root->addWidget(CheckDoNotShow);
   root->addLayout(buttons);
 
+  static const bool alertInstalled = [] {
+    QAccessible::installFactory(&AlertFactory);
+    return true;
+  }();
+  (void)alertInstalled;
+  auto* typed = new TypedKeysFilter(this);
+  ImageOK->installEventFilter(typed);
+  ImageCancel->installEventFilter(typed);
+  CheckDoNotShow->installEventFilter(typed);
+
   connect(ImageOK, &QPushButton::clicked, this, &frmMessage::PressOK);
   connect(ImageCancel, &QPushButton::clicked, this, &frmMessage::PressCancel);
   connect(TextInput0, &QLineEdit::textChanged, this, &frmMessage::UpdateOKEnabled);
@@ -100,6 +139,9 @@ void frmMessage::SetContent(const MessageWindowContent& content) {
   setWindowTitle(QString::fromStdString(content.caption));
   LabelHead->setText(QString::fromStdString(content.head));
   LabelMessage->setText(DisplayText(content.text));
+  setAccessibleName(QString::fromStdString(content.head.empty() ? content.caption : content.head));
+  setAccessibleDescription(DisplayText(content.text));
+  TextInput0->setAccessibleName(QString::fromStdString(content.head));
 
   const bool yesNo = content.buttons == "YesNo";
   ImageOK->setCaption(yesNo ? QStringLiteral("Yes") : QStringLiteral("OK"));

@@ -46,8 +46,8 @@ void FitOnScreen(QWidget* window, QSize wanted, const QWidget* over) {
     return;
   }
   const QRect available = screen->availableGeometry();
-  const QPoint centre = over != nullptr && over->isVisible() ? over->geometry().center()
-                                                             : available.center();
+  const QPoint centre =
+      over != nullptr && over->isVisible() ? over->geometry().center() : available.center();
   window->setGeometry(
       FittedGeometry(wanted, window->minimumSize(), available, FrameOf(window), centre));
 }

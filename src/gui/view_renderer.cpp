@@ -62,13 +62,12 @@ void ApplyColours(QWidget* widget) {
     widget->setAutoFillBackground(false);
     return;
   }
-  const QPalette inherited =
-      widget->parentWidget() != nullptr ? widget->parentWidget()->palette() : QApplication::palette();
+  const QPalette inherited = widget->parentWidget() != nullptr ? widget->parentWidget()->palette()
+                                                               : QApplication::palette();
   QPalette palette = inherited;
   for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     if (text.isValid()) {
-      const QColor shade =
-          Readable(text.toUInt(), inherited.color(group, QPalette::Window), false);
+      const QColor shade = Readable(text.toUInt(), inherited.color(group, QPalette::Window), false);
       palette.setColor(group, QPalette::WindowText, shade);
       palette.setColor(group, QPalette::ButtonText, shade);
     }

@@ -89,6 +89,9 @@ struct ActionState {
   bool undoStopped = false;
   // Raised by an undo so that the status line says "Undo Complete" once.
   bool UndoJustDone = false;
+  // Raised by a job that found some of its files gone, so that the status line says how
+  // many were done and how many were not found, once.
+  bool MissingJustCounted = false;
   // The last undo, per journal row: true where it reversed the row, false where it
   // skipped it or stopped before it.
   std::vector<bool> undoneRows;

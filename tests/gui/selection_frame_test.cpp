@@ -100,13 +100,29 @@ TEST_F(SelectionFrameTest, HandClicksSelectUnderManualAndReapplyAnAutomaticRule)
   EXPECT_EQ(session.state.SelectedCount, 1);
 }
 
-TEST_F(SelectionFrameTest, KeysInTheFileListAreDiscarded) {
+// For people who cannot use a mouse: arrows move the current row without selecting, Space
+// toggles the current file and Ctrl+A selects every file, as clicks would; other keys
+// (letters) are discarded.
+TEST_F(SelectionFrameTest, TheKeyboardMovesAndTogglesAsClicksWould) {
   auto* file1 = Find<QListView>("File1");
   file1->setFocus();
-  QTest::keyClick(file1, Qt::Key_Space);
-  QTest::keyClick(file1, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(file1, Qt::Key_Down);
+  QTest::keyClick(file1, Qt::Key_Down);
   EXPECT_TRUE(HighlightedRows().empty());
-  EXPECT_EQ(session.state.SelectedCount, 0);
+  EXPECT_EQ(file1->currentIndex().row(), 1);
+  QTest::keyClick(file1, Qt::Key_Space);
+  EXPECT_EQ(HighlightedRows(), std::vector<int>{1});
+  EXPECT_EQ(session.state.SelectedCount, 1);
+  EXPECT_EQ(Find<QLabel>("LabelSelectFile")->text(), QStringLiteral("1 File Selected"));
+  QTest::keyClick(file1, Qt::Key_End);
+  QTest::keyClick(file1, Qt::Key_Space);
+  QTest::keyClick(file1, Qt::Key_X);
+  EXPECT_EQ(session.state.SelectedCount, 2);
+  QTest::keyClick(file1, Qt::Key_Space);  // toggled off again
+  EXPECT_EQ(session.state.SelectedCount, 1);
+  QTest::keyClick(file1, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(static_cast<int>(HighlightedRows().size()), file1->model()->rowCount());
+  EXPECT_EQ(session.state.SelectedCount, file1->model()->rowCount());
 }
 
 }  // namespace
