@@ -101,6 +101,7 @@ void JobClick(Session& s, UserInterface& ui) {
     ShowMessageByKey(s, ui);
     return;
   }
+  const bool earlierUndo = st.UndoAvailable;
   if (!s.options.NoUndoWarning && st.UndoAvailable) {
     if (ShowMessage(s, ui, "MessageOldUndoExist").code != "ActionContinue") return;
     st.UndoAvailable = false;
@@ -110,10 +111,14 @@ void JobClick(Session& s, UserInterface& ui) {
     // The controls go disabled for the whole job.
     SetControlState(s, ui, "setButGlobal");
     // A deletion cannot be undone: the whole workflow starts afresh.
-    if (DoAction(s, ui) && st.ActionName == "Delete") {
+    const bool ran = DoAction(s, ui);
+    if (ran && st.ActionName == "Delete") {
       st.PendingKeyword = "ResetAll";
       ApplyPanel(s, ui);
     }
+    // A job that could not start (its journal could not be written) touched nothing:
+    // the earlier job can still be undone.
+    if (!ran && s.actions.doneCount == 0) st.UndoAvailable = earlierUndo;
   }
   if (st.ResultShown) {
     st.ResultShown = false;

@@ -429,7 +429,12 @@ QWidget* CriteriaEditorWindow::BuildButtons() {
   buttons->addWidget(imageCancel);
   okColumn->addLayout(buttons);
   layout->addLayout(okColumn);
-  connect(imageOK, &QPushButton::clicked, this, [this] { OnEditorOKClick(s_, ui_); });
+  // Whatever the answers to the messages OK may show, the editor shows the criteria as
+  // the core now holds them.
+  connect(imageOK, &QPushButton::clicked, this, [this] {
+    OnEditorOKClick(s_, ui_);
+    if (isVisible()) Render();
+  });
   connect(imageCancel, &QPushButton::clicked, this, [this] { OnEditorCancelClick(s_, ui_); });
   return row;
 }
@@ -468,7 +473,12 @@ void CriteriaEditorWindow::Render() {
 
 void CriteriaEditorWindow::RenderPreview() {
   preview_->clear();
-  for (const PreviewRow& row : EditorPreview(s_, kPreviewRows)) {
+  const EditorPreviewResult preview = EditorPreview(s_, kPreviewRows);
+  for (const std::string& name : preview.incomplete) {
+    preview_->addItem(
+        QStringLiteral("(%1 is not complete: OK leaves it out)").arg(QString::fromStdString(name)));
+  }
+  for (const PreviewRow& row : preview.rows) {
     const QString shown =
         row.impossible ? QStringLiteral("(not possible)") : QString::fromStdString(row.newName);
     preview_->addItem(QString::fromStdString(row.oldName) + QStringLiteral("  \u2192  ") + shown);

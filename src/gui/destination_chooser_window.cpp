@@ -116,6 +116,10 @@ DestinationChooserWindow::DestinationChooserWindow(Session& session, UserInterfa
   layout->addLayout(buttons);
   resize(520, 520);
 
+  // No button ever becomes the default one: Enter in a box does only what the box says
+  // (a rename confirmed by Enter must not also press Create New Folder, clicked before).
+  for (auto* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+
   auto after = [this](auto&& call) {
     return [this, call] {
       call();

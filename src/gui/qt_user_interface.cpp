@@ -19,7 +19,12 @@ MessageReply QtUserInterface::OpenMessageWindow(const MessageWindowContent& cont
   if (autoAnswer_) {
     autoAnswered_.push_back(content);
     std::fprintf(stderr, "%s\n%s\n", content.head.c_str(), content.text.c_str());
-    return MessageReply{true, content.checkDoNotShow, ""};
+    bool ok = true;
+    if (!scripted_.empty()) {
+      ok = scripted_.front();
+      scripted_.erase(scripted_.begin());
+    }
+    return MessageReply{ok, content.checkDoNotShow, ""};
   }
   return RunMessageWindow(content, window_ != nullptr && window_->isVisible() ? window_ : nullptr);
 }

@@ -24,11 +24,15 @@ class QtUserInterface : public UserInterface {
   void ShowProgress(int done, int total) override;
   void ShowCriteriaEditor(bool shown) override;
 
+  // Answers for the next messages answered without a window (true for OK or Yes),
+  // oldest first; when none are left they are answered OK.
+  void ScriptAnswers(std::vector<bool> answers) { scripted_ = std::move(answers); }
   // The messages answered without a window, oldest first.
   const std::vector<MessageWindowContent>& autoAnswered() const { return autoAnswered_; }
 
  private:
   std::vector<MessageWindowContent> autoAnswered_;
+  std::vector<bool> scripted_;
   bool autoAnswer_;
   MainWindow* window_ = nullptr;
 };

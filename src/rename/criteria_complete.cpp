@@ -296,6 +296,16 @@ void UnselectIncomplete(Session& s, UserInterface& ui) {
   e.IncompleteCount = 0;
 }
 
+std::vector<std::string> DropIncomplete(Session& s, UserInterface& ui) {
+  std::vector<std::string> dropped;
+  for (const Criterion& c : kCriteria) {
+    if (!Ticked(s, c) || c.missing(s) == nullptr) continue;
+    dropped.emplace_back(c.reportName);
+    c.untick(s, ui);
+  }
+  return dropped;
+}
+
 void DropReplaceFileName(Session& s, UserInterface& ui) {
   OnComboReplaceClick(s, ui, 0);
   RenameSetReplace(s);

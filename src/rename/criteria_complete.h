@@ -65,6 +65,9 @@ std::string IncompleteReport(const std::vector<std::string>& names);
 std::string CheckCriteriaComplete(Session& s, UserInterface& ui);
 // Unticks every criterion the last check flagged.
 void UnselectIncomplete(Session& s, UserInterface& ui);
+// Unticks every ticked criterion that is incomplete now, as OK leaves them when the user
+// does not complete them; returns their report names, in check order.
+std::vector<std::string> DropIncomplete(Session& s, UserInterface& ui);
 
 // Replace of whole names goes off (after "MessageReplaceMultiName"): only the Replace
 // step of "RenameSet", then the summary.

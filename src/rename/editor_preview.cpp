@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "rename/criteria.h"
+#include "rename/criteria_complete.h"
 #include "rename/engine.h"
+#include "ui/silent_ui.h"
 
 namespace quillon {
 
-std::vector<PreviewRow> EditorPreview(const Session& s, std::size_t rows) {
+EditorPreviewResult EditorPreview(const Session& s, std::size_t rows) {
   Session scratch(s.files, s.env);
   scratch.state = s.state;
   scratch.options = s.options;
@@ -33,14 +35,18 @@ std::vector<PreviewRow> EditorPreview(const Session& s, std::size_t rows) {
   if (!e.CheckCase) r.OptCaseScope = kOptionOff;
   if (!e.CheckSpace) r.OptSpaceMode = kOptionOff;
   if (!e.CheckHandle) r.OptHandleMode = kOptionOff;
+  // What OK would drop too: ticked criteria that are incomplete.
+  SilentUi quiet;
+  EditorPreviewResult out;
+  out.incomplete = DropIncomplete(scratch, quiet);
   RenameSet(scratch);
   RunRenameCriteria(scratch);
 
-  std::vector<PreviewRow> out;
-  out.reserve(n);
+  out.rows.reserve(n);
   for (std::size_t i = 0; i < n; ++i) {
-    out.push_back({store.ComboFile1[i], store.ComboName[i] + store.ComboDot[i] + store.ComboExt[i],
-                   store.ComboClearString[i] == kMarker});
+    out.rows.push_back({store.ComboFile1[i],
+                        store.ComboName[i] + store.ComboDot[i] + store.ComboExt[i],
+                        store.ComboClearString[i] == kMarker});
   }
   return out;
 }

@@ -351,6 +351,28 @@ TEST_F(JournalJobTest, AJournalThatCannotBeWrittenRefusesTheJob) {
   EXPECT_FALSE(s.state.UndoAvailable);
 }
 
+// Yes to "an earlier job can be undone; go on?", then a job that cannot start: nothing
+// was done, so the earlier job can still be undone.
+TEST_F(JournalJobTest, AJobThatCannotStartKeepsTheEarlierUndo) {
+  work.file("a.txt");
+  work.file("c.txt");
+  TempDir data;
+  s.actions.journalPath = data / "journal.json";
+  SetAction("Rename");
+  PrepareJob({{"a.txt", "b.txt"}});
+  JobClick(s, ui);
+  ASSERT_TRUE(s.state.UndoAvailable);
+  s.actions.journalPath = work.path() + "/no/such/folder/journal.json";
+  PrepareJob({{"c.txt", "d.txt"}});
+  JobClick(s, ui);
+  EXPECT_TRUE(ui.showed("Bug-Quillon-ActionAStartDo"));
+  EXPECT_EQ(work.names(), (Names{"b.txt", "c.txt"}));
+  EXPECT_TRUE(s.state.UndoAvailable);
+  s.actions.journalPath = data / "journal.json";
+  UndoClick(s, ui);
+  EXPECT_EQ(work.names(), (Names{"a.txt", "c.txt"}));
+}
+
 TEST_F(JournalJobTest, UndoKeepsACopyEditedAfterTheJob) {
   work.file("a.txt", "A");
   work.file("b.txt", "B");

@@ -137,6 +137,22 @@ TEST_F(CriteriaEditorTest, CancelForgetsTheEditAndReopeningShowsTheRecord) {
   EXPECT_EQ(Text("TextExt"), QStringLiteral("md"));
 }
 
+// No to the question about one name for many files drops Replace: the editor shows it
+// dropped, so that the next OK applies what is on screen.
+TEST_F(CriteriaEditorTest, AfterNoToOneNameForManyFilesTheEditorShowsReplaceDropped) {
+  SelectAll();
+  Click("ImageRenameCriteria");
+  Click("CheckReplace");
+  Choose("ComboReplace", 1);  // File Names
+  Type("TextReplaceWith", "x");
+  ui.ScriptAnswers({false});
+  Click("ImageOK");
+  ASSERT_FALSE(ui.autoAnswered().empty());
+  EXPECT_TRUE(Find("frmRen")->isVisible());
+  EXPECT_FALSE(qobject_cast<QAbstractButton*>(Find("CheckReplace"))->isChecked());
+  EXPECT_FALSE(Find("ComboReplace")->isVisible());
+}
+
 TEST_F(CriteriaEditorTest, ARefusedKeyShowsItsMessage) {
   Click("ImageRenameCriteria");
   Click("CheckExt");

@@ -211,3 +211,40 @@ TEST_F(PanelsTest, UndoCompleteIsShownOnce) {
 
 }  // namespace
 }  // namespace quillon::gui
+
+namespace quillon::gui {
+namespace {
+
+class ChooserKeysTest : public WindowTest {};
+
+// Enter in the box of a new folder's name renames it, and does nothing more: the button
+// clicked before it (Create New Folder) is not pressed again.
+TEST_F(ChooserKeysTest, EnterInTheRenameBoxOnlyRenames) {
+  dir.folder("start/dest");
+  Start();
+  Click("ImageAction");
+  Click("OptionAction4");  // Copy
+  BrowseTo(dir / "start/dest");
+  QWidget* chooser = Chooser();
+  const auto find = [chooser](const char* name) {
+    return chooser->findChild<QWidget*>(QString::fromLatin1(name));
+  };
+  auto* createNew = qobject_cast<QAbstractButton*>(find("ImageActionMoveCreateNew"));
+  createNew->setFocus();
+  QTest::mouseClick(createNew, Qt::LeftButton);
+  QTest::keyClicks(find("TextActionMoveCreate"), QStringLiteral("made"));
+  QTest::keyClick(find("TextActionMoveCreate"), Qt::Key_Return);
+  ASSERT_TRUE(dir.exists("start/dest/made"));
+  QTest::mouseClick(qobject_cast<QAbstractButton*>(find("ImageActionMoveRename")), Qt::LeftButton);
+  auto* name = find("TextActionMoveNewName");
+  ASSERT_TRUE(name->isVisible());
+  name->setFocus();
+  QTest::keyClicks(name, QStringLiteral("renamed"));
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_TRUE(dir.exists("start/dest/renamed"));
+  EXPECT_FALSE(find("FrameActionMoveCreate")->isVisible());
+  EXPECT_TRUE(find("Dir1")->isEnabled());
+}
+
+}  // namespace
+}  // namespace quillon::gui

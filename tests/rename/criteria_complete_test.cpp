@@ -13,6 +13,7 @@
 #include "platform/environment.h"
 #include "rename/criteria_editor.h"
 #include "rename/editor_boxes.h"
+#include "rename/editor_preview.h"
 #include "support/fake_ui.h"
 #include "support/null_file_services.h"
 #include "ui/message_catalogue.h"
@@ -138,6 +139,35 @@ TEST(CriteriaComplete, NoUnticksTheIncompleteCriterionAndAcceptsTheRest) {
   EXPECT_TRUE(e.s.rename.criteria.ExtOn);
   EXPECT_EQ(e.s.rename.criteria.ExtText, "jpg");
   EXPECT_EQ(e.s.rename.CriteriaSetCount, 1);
+}
+
+// The editor's preview shows what OK would give: an incomplete criterion (here Replace
+// with an empty "Replace With") is left out, and named.
+TEST(CriteriaComplete, ThePreviewLeavesOutAndNamesAnIncompleteCriterion) {
+  Editor e;
+  SelectionStore& store = e.s.selection.store;
+  store.ComboFile1 = {"a b.txt"};
+  store.ComboIndex = {"0"};
+  store.ComboName = {"a b"};
+  store.ComboDot = {"."};
+  store.ComboExt = {"txt"};
+  store.ComboClearString = {"OK"};
+  OnCheckReplaceClick(e.s, e.ui, true);
+  OnComboReplaceClick(e.s, e.ui, 2);  // this string
+  e.Type(B::TextReplaceString, "b");
+  OnCheckExtClick(e.s, e.ui, true);
+  e.Type(B::TextExt, "jpg");
+  const EditorPreviewResult incomplete = EditorPreview(e.s, 5);
+  EXPECT_EQ(incomplete.incomplete, std::vector<std::string>{"Replace"});
+  ASSERT_EQ(incomplete.rows.size(), 1u);
+  EXPECT_EQ(incomplete.rows[0].newName, "a b.jpg");
+  // The editor itself still shows Replace ticked: only the preview leaves it out.
+  EXPECT_TRUE(e.s.editor.CheckReplace);
+
+  e.Type(B::TextReplaceWith, "c");
+  const EditorPreviewResult complete = EditorPreview(e.s, 5);
+  EXPECT_TRUE(complete.incomplete.empty());
+  EXPECT_EQ(complete.rows[0].newName, "a c.jpg");
 }
 
 TEST(CriteriaComplete, EachCriterionIsJudgedByWhatItsChoiceNeeds) {
