@@ -4,9 +4,9 @@
 # millisecond of every run). The benchmarks' build (the release preset) does so. Every
 # other build, the Debian package's among them, links them shared, so that security
 # updates of ICU and libstdc++ reach quillon-cli too.
-# The ICU functions the core calls (simple case mapping, letter classes) use tables built
-# into libicuuc, not the ICU data file; a call that needed the data file would fail to
-# link statically, not at run time. Sanitizer and fuzz builds keep the shared libraries.
+# The core calls ICU's case mapping and letter classes (libicuuc) and its root collation
+# (libicui18n, with its data in libicudata). Sanitizer and fuzz builds keep the shared
+# libraries.
 #
 # quillon_icu is ICU for the core: the static library for a program that sets the target
 # property QUILLON_STATIC_RUNTIME, the shared one for every other.
@@ -18,7 +18,9 @@ set(QUILLON_STATIC_RUNTIME OFF)
 if(QUILLON_STATIC_CLI AND NOT QUILLON_SANITIZE AND NOT QUILLON_FUZZ
    AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   find_library(QUILLON_ICU_UC_STATIC NAMES libicuuc.a)
-  if(QUILLON_ICU_UC_STATIC)
+  find_library(QUILLON_ICU_I18N_STATIC NAMES libicui18n.a)
+  find_library(QUILLON_ICU_DATA_STATIC NAMES libicudata.a)
+  if(QUILLON_ICU_UC_STATIC AND QUILLON_ICU_I18N_STATIC AND QUILLON_ICU_DATA_STATIC)
     set(QUILLON_STATIC_RUNTIME ON)
   else()
     message(STATUS "No static libicuuc.a: quillon-cli links ICU and the C++ runtime shared")
@@ -27,10 +29,11 @@ endif()
 if(QUILLON_STATIC_RUNTIME)
   set(static_head "$<BOOL:$<TARGET_PROPERTY:QUILLON_STATIC_RUNTIME>>")
   target_link_libraries(quillon_icu INTERFACE
-    "$<${static_head}:${QUILLON_ICU_UC_STATIC}>" "$<${static_head}:${CMAKE_DL_LIBS}>"
-    "$<$<NOT:${static_head}>:ICU::uc>")
+    "$<${static_head}:${QUILLON_ICU_I18N_STATIC}>" "$<${static_head}:${QUILLON_ICU_UC_STATIC}>"
+    "$<${static_head}:${QUILLON_ICU_DATA_STATIC}>" "$<${static_head}:${CMAKE_DL_LIBS}>"
+    "$<$<NOT:${static_head}>:ICU::i18n>" "$<$<NOT:${static_head}>:ICU::uc>")
 else()
-  target_link_libraries(quillon_icu INTERFACE ICU::uc)
+  target_link_libraries(quillon_icu INTERFACE ICU::i18n ICU::uc)
 endif()
 
 # quillon_static_runtime(TARGET): TARGET links ICU and the C++ runtime statically, when

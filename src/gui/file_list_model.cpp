@@ -9,7 +9,12 @@ int FileListModel::rowCount(const QModelIndex& parent) const {
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(names_.size())) return {};
   if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
-    return QString::fromStdString(names_[static_cast<std::size_t>(index.row())]);
+    const auto row = static_cast<std::size_t>(index.row());
+    const QString name = QString::fromStdString(names_[row]);
+    if (oldNames_ != nullptr && row < oldNames_->size() && (*oldNames_)[row] != names_[row]) {
+      return QString::fromStdString((*oldNames_)[row]) + QStringLiteral("  \u2192  ") + name;
+    }
+    return name;
   }
   return {};
 }

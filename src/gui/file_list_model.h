@@ -11,6 +11,11 @@ class FileListModel : public QAbstractListModel {
  public:
   explicit FileListModel(const std::vector<std::string>& names, QObject* parent = nullptr)
       : QAbstractListModel(parent), names_(names) {}
+  // The result list: each row shows its old name beside the new one ("old  →  new") where
+  // they differ, so that both can be checked before the job.
+  FileListModel(const std::vector<std::string>& names, const std::vector<std::string>& oldNames,
+                QObject* parent)
+      : QAbstractListModel(parent), names_(names), oldNames_(&oldNames) {}
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -19,6 +24,7 @@ class FileListModel : public QAbstractListModel {
 
  private:
   const std::vector<std::string>& names_;
+  const std::vector<std::string>* oldNames_ = nullptr;
 };
 
 }  // namespace quillon::gui

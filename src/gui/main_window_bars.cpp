@@ -69,7 +69,7 @@ QWidget* MainWindow::BuildWorkArea() {
   layout->addWidget(NamedLabel(QStringLiteral("LabelListFile"), QString(), resultPage_));
   list1_ = new QListView(resultPage_);
   list1_->setObjectName(QStringLiteral("List1"));
-  list1Model_ = new FileListModel(s_.selection.List1, list1_);
+  list1Model_ = new FileListModel(s_.selection.List1, s_.selection.store.ComboFile1, list1_);
   list1_->setModel(list1Model_);
   list1_->setSelectionMode(QAbstractItemView::NoSelection);  // display only
   list1_->setUniformItemSizes(true);

@@ -78,6 +78,21 @@ TEST_F(CriteriaEditorTest, InsertAtStartRenamesTheFiles) {
   EXPECT_EQ(Text("LabelCriInsert"), QStringLiteral("Insert :: X_ :: at start of file Name."));
 }
 
+// After Preview the result list shows each file's old name beside its new one.
+TEST_F(CriteriaEditorTest, TheResultListShowsOldAndNewNames) {
+  SelectAll();
+  Click("ImageRenameCriteria");
+  Click("CheckInsert");
+  Choose("ComboInsert", 1);
+  Type("TextInsertThis", "X_");
+  Click("ImageOK");
+  Click("ImagePreview");
+  auto* list = qobject_cast<QListView*>(Find("List1"));
+  ASSERT_EQ(list->model()->rowCount(), 2);
+  EXPECT_EQ(list->model()->data(list->model()->index(0, 0)).toString(),
+            QStringLiteral("a b.txt  \u2192  X_a b.txt"));
+}
+
 TEST_F(CriteriaEditorTest, ReplaceThisStringRenamesTheFiles) {
   SelectAll();
   Click("ImageRenameCriteria");

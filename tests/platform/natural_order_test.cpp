@@ -1,9 +1,10 @@
-// Natural order: case-blind, digit runs by value, ties by bytes; and the sort key that
-// the folder listing sorts by must agree with it.
+// Natural order: the root collation, case-blind, digit runs by value, ties by bytes; and
+// the sort key that the folder listing sorts by must agree with it.
 #include <algorithm>
 #include <random>
 
 #include <gtest/gtest.h>
+#include <unicode/ucol.h>
 
 #include "platform/file_services.h"
 #include "platform/natural_order.h"
@@ -38,7 +39,24 @@ TEST(NaturalOrder, OrdersPairs) {
       {"underscore_before_letters", "_x", "a"},
       {"dot_before_number", "a.txt", "a1.txt"},
       {"plain_e_before_e_acute", "E", "\xC3\xA9"},
-      {"e_acute_after_f", "F", "\xC3\xA9"},
+      {"e_acute_beside_e_before_f", "\xC3\xA9", "F"},
+      {"umlaut_beside_its_letter", "Apfel.jpg", "\xC3\x84pfel.jpg"},
+      {"umlaut_then_the_rest_decides", "\xC3\x84pfel.jpg", "apple.jpg"},
+      {"accented_before_z",
+       "\xC3\xA9"
+       "cole.jpg",
+       "Zebra.jpg"},
+      {"sharp_s_as_ss_tie_by_bytes", "strasse",
+       "stra\xC3\x9F"
+       "e"},
+      {"latin_before_greek", "Zebra", "\xCE\xB1\xCE\xB2"},
+      {"greek_before_cyrillic", "\xCF\x89", "\xD0\xB0"},
+      {"cyrillic_numbers_by_value",
+       "\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB"
+       "2",
+       "\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB"
+       "10"},
+      {"han_after_cyrillic", "\xD1\x8F", "\xE4\xB8\xAD"},
       {"e_acute_case_blind_tie_by_bytes", "\xC3\x89", "\xC3\xA9"},
       {"e_acute_case_blind_then_rest",
        "\xC3\xA9"
@@ -122,6 +140,62 @@ TEST(NaturalOrder, IsAStrictTotalOrderThatTheSortKeyAgreesWith) {
       ASSERT_TRUE(NaturalLess(sorted[i], sorted[j])) << sorted[i] << " | " << sorted[j];
     }
   }
+}
+
+// The order is ICU's root collation with numeric ordering, case-blind: wherever the
+// collation tells two names apart, the natural order agrees.
+TEST(NaturalOrder, AgreesWithTheRootCollation) {
+  UErrorCode error = U_ZERO_ERROR;
+  UCollator* collator = ucol_open("", &error);
+  ASSERT_TRUE(U_SUCCESS(error));
+  ucol_setAttribute(collator, UCOL_NUMERIC_COLLATION, UCOL_ON, &error);
+  ucol_setAttribute(collator, UCOL_STRENGTH, UCOL_SECONDARY, &error);
+  const std::vector<std::string> pieces = {"a",
+                                           "A",
+                                           "b",
+                                           "z",
+                                           "0",
+                                           "1",
+                                           "9",
+                                           "10",
+                                           "007",
+                                           " ",
+                                           "-",
+                                           "_",
+                                           ".",
+                                           "(",
+                                           "\xC3\xA9" /* é */,
+                                           "\xC3\x89" /* É */,
+                                           "e\xCC\x81" /* e and a combining acute */,
+                                           "\xC3\xA4" /* ä */,
+                                           "\xC3\x9F" /* ß */,
+                                           "\xC3\xA6" /* æ */,
+                                           "\xCE\xB1" /* α */,
+                                           "\xD0\x96" /* Ж */,
+                                           "\xD0\xB6" /* ж */,
+                                           "\xE4\xB8\xAD" /* 中 */,
+                                           "\xF0\x9F\x98\x80" /* 😀 */};
+  std::mt19937 random(99);
+  std::vector<std::string> names = pieces;
+  for (int n = 0; n < 300; ++n) {
+    std::string name;
+    const int length = 1 + static_cast<int>(random() % 4);
+    for (int k = 0; k < length; ++k) name += pieces[random() % pieces.size()];
+    names.push_back(name);
+  }
+  int compared = 0;
+  for (const auto& a : names) {
+    for (const auto& b : names) {
+      const UCollationResult icu =
+          ucol_strcollUTF8(collator, a.data(), static_cast<int32_t>(a.size()), b.data(),
+                           static_cast<int32_t>(b.size()), &error);
+      if (icu == UCOL_EQUAL) continue;
+      ++compared;
+      ASSERT_EQ(NaturalLess(a, b), icu == UCOL_LESS) << a << " | " << b;
+    }
+  }
+  EXPECT_GT(compared, 10000);
+  ucol_close(collator);
 }
 
 // From any starting order, also one already sorted or sorted but for one name.
