@@ -1,6 +1,9 @@
 #include "cli/cli_args.h"
 
+#include <getopt.h>
+
 #include <algorithm>
+#include <initializer_list>
 
 namespace quillon::cli {
 namespace {
@@ -10,8 +13,8 @@ const char* const kExitCodes =
     "  0  preview: no conflict, the job is ready; run, undo: done\n"
     "  1  conflicts found (the report is printed); for run, nothing was touched\n"
     "  2  usage or job-file error: the message names the key or argument; nothing touched\n"
-    "  3  a file operation failed: the error report is printed; what was done before it\n"
-    "     is journaled and can be undone\n"
+    "  3  a file operation failed: the file and the reason are said; what was done\n"
+    "     before it is journaled and can be undone\n"
     "  4  refused with one of the system's messages (nothing selected, no criterion on,\n"
     "     source folder equals destination, too few auto letters, nothing to undo)\n";
 
@@ -20,13 +23,15 @@ const char* const kPreviewHelp =
     "\n"
     "Selects the files the job names, computes their new names, runs the conflict checks\n"
     "and prints every selected row (old -> new) and the conflict report. Touches no file.\n"
+    "JOB.json may be - for standard input.\n"
     "\n"
     "Options:\n"
     "  --folder DIR      work in DIR instead of the job file's \"folder\"\n"
     "  --save-job FILE   write the job back to FILE in normal form: keys in order, no\n"
-    "                    defaults, no keys without effect (the --folder is not saved)\n"
+    "                    defaults, no keys without effect (the --folder is not saved);\n"
+    "                    an existing FILE keeps its permissions, a link its target\n"
     "  --json            print one JSON object instead of lines\n"
-    "  --help            this help\n";
+    "  -h, --help        this help\n";
 
 const char* const kRunHelp =
     "usage: quillon-cli run JOB.json [--folder DIR] [--journal FILE] [--unselect-conflicts]\n"
@@ -34,7 +39,8 @@ const char* const kRunHelp =
     "\n"
     "Previews the job, then runs it as the window's Job button does. The undo journal is\n"
     "written before any file is touched, so a run that is cut short can be undone. On a\n"
-    "terminal, progress is shown on standard error.\n"
+    "terminal, progress is shown on standard error. JOB.json may be - for standard\n"
+    "input.\n"
     "\n"
     "Options:\n"
     "  --folder DIR            work in DIR instead of the job file's \"folder\"\n"
@@ -43,7 +49,7 @@ const char* const kRunHelp =
     "  --unselect-conflicts    drop the conflicting files and run on the rest (without\n"
     "                          it, conflicts stop the run before anything is touched)\n"
     "  --json                  print one JSON object instead of lines\n"
-    "  --help                  this help\n";
+    "  -h, --help              this help\n";
 
 const char* const kUndoHelp =
     "usage: quillon-cli undo [--journal FILE] [--json]\n"
@@ -57,11 +63,51 @@ const char* const kUndoHelp =
     "  --journal FILE   the journal to undo (default: Quillon/journal.json in the\n"
     "                   current folder)\n"
     "  --json           print one JSON object instead of lines\n"
-    "  --help           this help\n";
+    "  -h, --help       this help\n";
+
+const char* const kCommonNotes =
+    "Options may come before or after the command and the job file; --opt VALUE and\n"
+    "--opt=VALUE are the same, and -- ends the options. Standard output carries the rows\n"
+    "and the results only (or the one JSON object of --json); errors and refusals go to\n"
+    "standard error as \"quillon-cli: FILE: reason\".\n";
 
 bool Is(const std::string& command) {
   return command == "preview" || command == "run" || command == "undo";
 }
+
+enum Option : int {
+  kHelp = 'h',
+  kVersion = 'V',
+  kFolder = 256,
+  kJournal,
+  kSaveJob,
+  kUnselectConflicts,
+  kJson,
+};
+
+const struct option kOptions[] = {
+    {"folder", required_argument, nullptr, kFolder},
+    {"journal", required_argument, nullptr, kJournal},
+    {"save-job", required_argument, nullptr, kSaveJob},
+    {"unselect-conflicts", no_argument, nullptr, kUnselectConflicts},
+    {"json", no_argument, nullptr, kJson},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
+};
+
+// The commands an option belongs to.
+struct Belonging {
+  int option;
+  const char* name;
+  std::initializer_list<const char*> commands;
+};
+const Belonging kBelongs[] = {
+    {kFolder, "--folder", {"preview", "run"}},
+    {kJournal, "--journal", {"run", "undo"}},
+    {kSaveJob, "--save-job", {"preview"}},
+    {kUnselectConflicts, "--unselect-conflicts", {"run"}},
+};
 
 }  // namespace
 
@@ -71,7 +117,7 @@ const char* const kUsage =
     "  quillon-cli run     JOB.json [--folder DIR] [--journal FILE] [--unselect-conflicts] "
     "[--json]\n"
     "  quillon-cli undo    [--journal FILE] [--json]\n"
-    "  quillon-cli --help | --version\n"
+    "  quillon-cli -h | --help | -V | --version\n"
     "  quillon-cli COMMAND --help\n";
 
 std::string HelpText(const std::string& command) {
@@ -81,58 +127,105 @@ std::string HelpText(const std::string& command) {
   return std::string(
              "quillon-cli previews, runs and undoes Quillon jobs without a window. A job file\n"
              "(JSON) says which files of a folder to select, the rename criteria, the options\n"
-             "and the action; every rule is the one the window applies.\n\n") +
-         kUsage + "\n" + kExitCodes + "\nSee quillon-cli COMMAND --help, and man quillon-cli.\n";
+             "and the action; every rule is the one the window applies. JOB.json may be - for\n"
+             "standard input.\n\n") +
+         kUsage + "\n" + kCommonNotes + "\n" + kExitCodes +
+         "\nSee quillon-cli COMMAND --help, and man quillon-cli.\n";
 }
 
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, std::string& error) {
+  error.clear();
+  // getopt_long permutes its argv: it gets pointers to copies, with the program's name in
+  // front for its messages.
+  std::vector<std::string> words{"quillon-cli"};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(words.size());
+
   Arguments parsed;
-  if (args.empty()) {
+  std::vector<int> given;  // the options that belong to some commands only
+  int asked = 0;           // kHelp or kVersion, the first one given
+  bool wrong = false;
+  optind = 0;  // glibc: start over, as for a new argv
+  opterr = 1;
+  for (int c; (c = getopt_long(argc, argv.data(), "hV", kOptions, nullptr)) != -1;) {
+    switch (c) {
+      case kHelp:
+      case kVersion:
+        if (asked == 0) asked = c;
+        break;
+      case kFolder:
+        parsed.folder = optarg;
+        break;
+      case kJournal:
+        parsed.journal = optarg;
+        break;
+      case kSaveJob:
+        parsed.saveJob = optarg;
+        break;
+      case kUnselectConflicts:
+        parsed.unselectConflicts = true;
+        break;
+      case kJson:
+        parsed.json = true;
+        break;
+      default:  // '?': getopt_long has said what is wrong
+        wrong = true;
+    }
+    if (c != '?' && c != kHelp && c != kVersion && c != kJson) given.push_back(c);
+  }
+  if (wrong) return std::nullopt;
+  // The arguments that are no options, in their order, now after the options.
+  const std::vector<std::string> operands(argv.begin() + optind, argv.end() - 1);
+
+  if (asked == kVersion) {
+    parsed.command = "version";
+    return parsed;
+  }
+  if (operands.empty() && asked == kHelp) {
+    parsed.command = "help";
+    return parsed;
+  }
+  if (operands.empty()) {
     error = "missing command";
     return std::nullopt;
   }
-  const std::string& command = args[0];
-  if (args.size() == 1 && (command == "--help" || command == "--version")) {
-    parsed.command = command.substr(2);
-    return parsed;
-  }
+  const std::string& command = operands[0];
   if (!Is(command)) {
     error = "unknown command '" + command + "'";
     return std::nullopt;
   }
   // COMMAND --help, wherever it stands.
-  if (std::find(args.begin() + 1, args.end(), "--help") != args.end()) {
+  if (asked == kHelp) {
     parsed.command = "help";
     parsed.helpFor = command;
     return parsed;
   }
+  for (const int option : given) {
+    const auto belongs = std::find_if(std::begin(kBelongs), std::end(kBelongs),
+                                      [&](const Belonging& b) { return b.option == option; });
+    if (std::find_if(belongs->commands.begin(), belongs->commands.end(), [&](const char* name) {
+          return command == name;
+        }) == belongs->commands.end()) {
+      error = "option '" + std::string(belongs->name) + "' is not an option of " + command;
+      return std::nullopt;
+    }
+  }
   parsed.command = command;
-  std::size_t i = 1;
+  std::size_t next = 1;
   if (command != "undo") {
-    if (args.size() < 2 || args[1].rfind("--", 0) == 0) {
+    if (operands.size() < 2) {
       error = command + " needs a job file";
       return std::nullopt;
     }
-    parsed.jobPath = args[1];
-    i = 2;
+    parsed.jobPath = operands[1];
+    next = 2;
   }
-  for (; i < args.size(); ++i) {
-    const std::string& option = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (option == "--json") {
-      parsed.json = true;
-    } else if (option == "--folder" && command != "undo" && hasValue) {
-      parsed.folder = args[++i];
-    } else if (option == "--journal" && command != "preview" && hasValue) {
-      parsed.journal = args[++i];
-    } else if (option == "--save-job" && command == "preview" && hasValue) {
-      parsed.saveJob = args[++i];
-    } else if (option == "--unselect-conflicts" && command == "run") {
-      parsed.unselectConflicts = true;
-    } else {
-      error = "unexpected argument '" + option + "'";
-      return std::nullopt;
-    }
+  if (next < operands.size()) {
+    error = "unexpected argument '" + operands[next] + "'";
+    return std::nullopt;
   }
   return parsed;
 }

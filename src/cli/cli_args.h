@@ -9,7 +9,7 @@ namespace quillon::cli {
 struct Arguments {
   std::string command;  // "preview", "run", "undo", "help", "version"
   std::string helpFor;  // with "help": the command asked about, or "" for all
-  std::string jobPath;
+  std::string jobPath;  // "-" is standard input
   std::optional<std::string> folder;
   std::optional<std::string> journal;
   std::optional<std::string> saveJob;
@@ -17,7 +17,9 @@ struct Arguments {
   bool json = false;
 };
 
-// The parsed arguments, or the usage error in `error`.
+// The parsed arguments, or the usage error in `error`. Options may stand anywhere, as
+// getopt_long allows; its own messages ("unrecognized option ...") are written to
+// standard error as it finds them, and leave `error` empty.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, std::string& error);
 
 extern const char* const kUsage;

@@ -7,12 +7,12 @@
 
 #include "actions/job_journal.h"
 #include "cli/cli_ui.h"
+#include "cli/job_io.h"
 #include "cli/output.h"
 #include "flow/job_bar.h"
 #include "jobs/job_apply.h"
 #include "jobs/job_file.h"
 #include "jobs/job_write.h"
-#include "platform/atomic_file.h"
 #include "platform/posix_file_services.h"
 #include "platform/private_place.h"
 #include "rename/criteria.h"
@@ -48,6 +48,31 @@ std::string JournalPath(const Arguments& args, Session& s, bool create) {
   const std::string dataFolder = WithSeparator(s.env.CurrentFolder()) + s.state.ProductName;
   if (create && !s.files.FolderExists(dataFolder)) (void)CreatePrivateFolder(dataFolder);
   return dataFolder + "/journal.json";
+}
+
+// What the system says went wrong: the reason given, or the text of the error number.
+std::string Reason(const OsError& error) {
+  return error.reason.empty() ? std::strerror(error.code) : error.reason;
+}
+
+// A job-file message without its "job file: " lead, for a line that names the file.
+std::string AfterJobFile(const std::string& message) {
+  const std::string lead = "job file: ";
+  return message.rfind(lead, 0) == 0 ? message.substr(lead.size()) : message;
+}
+
+// A job file the parser refused: where its JSON goes wrong, when that is the reason.
+int JobFileError(Output& out, const std::string& file, const std::string& text,
+                 const std::string& error) {
+  if (const auto syntax = jobs::FindJsonSyntaxError(text)) {
+    const std::string line = std::to_string(syntax->line);
+    const std::string column = std::to_string(syntax->column);
+    out.object()["error"] = {{"line", syntax->line}, {"column", syntax->column}};
+    return out.Error(
+        "job file: not valid JSON at line " + line + ", column " + column + ": " + syntax->reason,
+        file + ":" + line + ":" + column, "not valid JSON: " + syntax->reason);
+  }
+  return out.Error(error, file, AfterJobFile(error));
 }
 
 // The rows of the store as the engine and the checks left them, in the form asked for.
@@ -105,8 +130,10 @@ std::optional<int> Refusal(Output& out, const Session& s, const CliUi& ui) {
   return std::nullopt;
 }
 
-// The end of a run or undo: the error report of a failed file operation, if any.
-// The error report names the file and the system's reason as well.
+// The end of a run or undo: the error report of a failed file operation, if any. The
+// JSON keeps the report as the window shows it; standard error gets the file and the
+// system's reason, which is what a refusal by the file system is (a full disk, a
+// read-only folder), with the report's tag after it.
 int FinishWithErrorReport(Output& out, const Session& s, const CliUi& ui) {
   const ShownMessage* report = ui.ErrorReport();
   if (report == nullptr) {
@@ -114,12 +141,15 @@ int FinishWithErrorReport(Output& out, const Session& s, const CliUi& ui) {
     return out.Finish(kExitDone);
   }
   nlohmann::json error = {{"tag", report->key}, {"text", report->text}};
+  const std::string tag = " (" + report->key + ")";
   if (const auto& reason = s.actions.lastError) {
-    error["file"] = NameJson(reason->path);
+    SetName(error, "file", reason->path);
     error["os_error"] = std::strerror(reason->code);
+    out.Complain(reason->path, Reason(*reason) + tag);
+  } else {
+    out.Complain("", "the job stopped on an unexpected error" + tag);
   }
   out.object()["error"] = error;
-  out.Line(report->text);
   return out.Finish(kExitFileOperation);
 }
 
@@ -142,10 +172,11 @@ std::vector<std::uint64_t> RowBytes(Session& s) {
 std::optional<int> SaveJob(Output& out, const Arguments& args, const jobs::JobSpec& job) {
   std::string error;
   const auto text = jobs::WriteJob(job, error);
-  if (!text) return out.Error(error);
-  if (const Status written = WriteFileAtomic(*args.saveJob, *text); !written) {
-    return out.Error("--save-job: cannot write " + *args.saveJob + ": " +
-                     written.error().Describe());
+  if (!text) return out.Error(error, *args.saveJob, AfterJobFile(error));
+  if (const Status written = WriteJobText(*args.saveJob, *text); !written) {
+    return out.Error(
+        "--save-job: cannot write " + *args.saveJob + ": " + written.error().Describe(),
+        *args.saveJob, "cannot save the job: " + Reason(written.error()));
   }
   return std::nullopt;
 }
@@ -157,11 +188,15 @@ int PreviewOrRun(const Arguments& args) {
   Session& s = NewMachine().session;
   out.object()["command"] = args.command;
 
-  const auto text = ReadWholeFile(args.jobPath);
-  if (!text) return out.Error("cannot read the job file: " + text.error().Describe());
+  const std::string jobFile = JobFileName(args.jobPath);
+  const auto text = ReadJobText(args.jobPath);
+  if (!text) {
+    return out.Error("cannot read the job file: " + jobFile + ": " + Reason(text.error()), jobFile,
+                     Reason(text.error()));
+  }
   std::string error;
   auto job = jobs::ParseJob(*text, error);
-  if (!job) return out.Error(error);
+  if (!job) return JobFileError(out, jobFile, *text, error);
   for (const std::string& warning : job->warnings) {
     std::cerr << "quillon-cli: warning: " << warning << "\n";
   }
@@ -175,8 +210,8 @@ int PreviewOrRun(const Arguments& args) {
 
   CliUi ui(s);
   ui.unselectConflicts = args.unselectConflicts;
-  if (!jobs::ApplyJob(s, ui, *job, error)) return out.Error(error);
-  out.object()["folder"] = NameJson(s.state.WorkFolder);
+  if (!jobs::ApplyJob(s, ui, *job, error)) return out.Error(error, jobFile, AfterJobFile(error));
+  SetName(out.object(), "folder", s.state.WorkFolder);
   out.object()["action"] = s.state.ActionName;
   if (const auto refused = Refusal(out, s, ui)) return *refused;
 
@@ -192,7 +227,7 @@ int PreviewOrRun(const Arguments& args) {
 
   // Run: with conflicts nothing is touched unless the marked files were unselected.
   if (conflicts && !args.unselectConflicts) {
-    out.Line("Conflicts found: nothing was done.");
+    out.Complain("", "Conflicts found: nothing was done.");
     return out.Finish(kExitConflicts);
   }
   if (!s.state.JobReady) return out.Refuse("MessageNoFileSelected", "Could not Select any File");
@@ -250,13 +285,17 @@ int PreviewOrRun(const Arguments& args) {
            (missing > 0 ? ", " + std::to_string(missing) + " not found" : "") + ".");
   const std::string& written = s.actions.journalPath;
   const bool journaled = s.files.FileExists(written) && journal.TextUndoAction != "";
-  out.object()["journal"] = journaled ? nlohmann::json(written) : nlohmann::json(nullptr);
+  if (journaled) {
+    SetName(out.object(), "journal", written);
+  } else {
+    out.object()["journal"] = nullptr;
+  }
   // Files were selected and none was touched: that is no success.
   if (doneCount == 0 && missing > 0 && ui.ErrorReport() == nullptr) {
     const std::string why = "No file was done: the " + std::to_string(missing) +
                             " selected files were no longer there.";
     out.object()["error"] = {{"tag", nullptr}, {"text", why}};
-    out.Line(why);
+    out.Complain("", why);
     return out.Finish(kExitFileOperation);
   }
   return FinishWithErrorReport(out, s, ui);
@@ -272,7 +311,13 @@ int Undo(const Arguments& args) {
                       "There is no Action to Undo: no journal at " + journalPath + ".");
   }
   auto file = ReadJournal(journalPath);
-  if (!file.ok()) return out.Error(file.status().error().Describe());
+  if (!file.ok()) {
+    // Errors of the file name it; those of its content say what is wrong in it.
+    const OsError& failed = file.error();
+    const bool names = failed.path.rfind('/', 0) == 0;
+    return out.Error(failed.Describe(), names ? failed.path : journalPath,
+                     names ? Reason(failed) : failed.Describe());
+  }
   if (file->state == JournalState::Used || file->journal.TextUndoAction == "Delete") {
     return out.Refuse("MessageNothingToUndo", "There is no Action to Undo: the journal at " +
                                                   journalPath + " was undone already.");
@@ -312,17 +357,14 @@ int Undo(const Arguments& args) {
   out.Line(std::to_string(undoneCount) + " undone, " + std::to_string(rows - undoneCount) +
            " skipped.");
 
-  nlohmann::json kept = nlohmann::json::array();
-  for (const std::string& path : s.actions.keptByUndo) kept.push_back(NameJson(path));
-  out.object()["kept"] = kept;
-  if (!s.actions.keptByUndo.empty()) {
+  const std::vector<std::string>& kept = s.actions.keptByUndo;
+  SetNames(out.object(), "kept", kept);
+  if (!kept.empty()) {
     out.Line(std::to_string(kept.size()) + " changed cop" + (kept.size() == 1 ? "y" : "ies") +
              " kept.");
   }
   // The files those copies had replaced, out of hiding beside them.
-  nlohmann::json replaced = nlohmann::json::array();
-  for (const std::string& path : s.actions.unhiddenByUndo) replaced.push_back(NameJson(path));
-  out.object()["replaced"] = replaced;
+  SetNames(out.object(), "replaced", s.actions.unhiddenByUndo);
   for (const std::string& path : s.actions.unhiddenByUndo) {
     out.Line("Replaced file back beside its copy: " + path);
   }

@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
   std::string error;
   const auto args = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!args) {
-    std::cerr << "quillon-cli: " << error << "\n" << kUsage;
+    if (!error.empty()) std::cerr << "quillon-cli: " << error << "\n";
+    std::cerr << kUsage;
     return kExitUsage;
   }
   if (args->command == "version") {

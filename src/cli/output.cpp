@@ -21,6 +21,12 @@ nlohmann::json NameJson(const std::string& name) {
 
 namespace {
 
+nlohmann::json Bytes(const std::string& name) {
+  nlohmann::json bytes = nlohmann::json::array();
+  for (const char c : name) bytes.push_back(static_cast<unsigned char>(c));
+  return bytes;
+}
+
 // A placeholder for a raw member, as the dump writes it.
 std::string Placeholder(const std::string& key) {
   return "\x01raw:" + key;
@@ -79,13 +85,33 @@ void AppendJsonString(std::string& out, const std::string& name) {
 
 }  // namespace
 
+void SetName(nlohmann::json& object, const std::string& key, const std::string& name) {
+  object[key] = NameJson(name);
+  if (!IsValidUtf8(name)) object[key + "_bytes"] = Bytes(name);
+}
+
+void SetNames(nlohmann::json& object, const std::string& key,
+              const std::vector<std::string>& names) {
+  nlohmann::json shown = nlohmann::json::array();
+  nlohmann::json bytes = nlohmann::json::array();
+  bool needed = false;
+  for (const std::string& name : names) {
+    shown.push_back(NameJson(name));
+    const bool valid = IsValidUtf8(name);
+    bytes.push_back(valid ? nlohmann::json(nullptr) : Bytes(name));
+    needed = needed || !valid;
+  }
+  object[key] = shown;
+  if (needed) object[key + "_bytes"] = bytes;
+}
+
 // Rows are members of the top object: items at four spaces, their fields at six.
 void RowsText::Begin() {
   text_ += rows_ == 0 ? "[\n    {" : ",\n    {";
   ++rows_;
   firstField_ = true;
 }
-void RowsText::Key(const char* key) {
+void RowsText::Key(std::string_view key) {
   text_ += firstField_ ? "\n      \"" : ",\n      \"";
   firstField_ = false;
   text_ += key;
@@ -94,6 +120,14 @@ void RowsText::Key(const char* key) {
 void RowsText::String(const char* key, const std::string& name) {
   Key(key);
   AppendJsonString(text_, name);
+  if (IsValidUtf8(name)) return;
+  Key(std::string(key) + "_bytes");
+  text_.push_back('[');
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (i > 0) text_ += ", ";
+    text_ += std::to_string(static_cast<unsigned char>(name[i]));
+  }
+  text_.push_back(']');
 }
 void RowsText::Number(const char* key, long number) {
   Key(key);
@@ -111,6 +145,11 @@ std::string RowsText::Take() {
   text_.clear();
   rows_ = 0;
   return text;
+}
+
+Output::Output(bool json) : json_(json) {
+  // The form of the object; a change that could break a reader raises it.
+  object_["schema"] = 1;
 }
 
 void Output::Raw(const std::string& key, std::string text) {
@@ -150,6 +189,8 @@ int Output::Finish(int status) {
   }
   WriteLines();
   std::cout.flush();
+  std::cerr << complaints_ << std::flush;
+  complaints_.clear();
   return status;
 }
 
@@ -165,15 +206,22 @@ void Output::WriteLines() {
   lines_.clear();
 }
 
+void Output::Complain(const std::string& where, const std::string& text) {
+  complaints_ += "quillon-cli: ";
+  if (!where.empty()) complaints_ += where + ": ";
+  complaints_ += text;
+  complaints_.push_back('\n');
+}
+
 int Output::Refuse(const std::string& key, const std::string& text) {
   object_["refused"] = {{"key", key}, {"text", text}};
-  Line("refused (" + key + "): " + text);
+  Complain("", text + " (" + key + ")");
   return Finish(kExitRefused);
 }
 
-int Output::Error(const std::string& message) {
-  if (json_) object_["error"] = {{"message", message}};
-  std::cerr << "quillon-cli: " << message << "\n";
+int Output::Error(const std::string& message, const std::string& where, const std::string& said) {
+  if (json_) object_["error"]["message"] = message;
+  Complain(where, said.empty() ? message : said);
   return Finish(kExitUsage);
 }
 

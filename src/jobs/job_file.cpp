@@ -449,4 +449,28 @@ std::optional<JobSpec> ParseJob(const std::string& text, std::string& error) {
   return job;
 }
 
+std::optional<JsonSyntaxError> FindJsonSyntaxError(const std::string& text) {
+  try {
+    const json parsed = json::parse(text);
+    return std::nullopt;
+  } catch (const json::parse_error& e) {
+    // e.byte is the 1-based position of the byte the parser stopped at (one past the end
+    // for a text cut short).
+    const std::size_t at = std::min<std::size_t>(e.byte > 0 ? e.byte - 1 : 0, text.size());
+    const std::size_t newline = at == 0 ? std::string::npos : text.rfind('\n', at - 1);
+    const std::size_t lineStart = newline == std::string::npos ? 0 : newline + 1;
+    JsonSyntaxError error;
+    error.line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + at, '\n'));
+    // UTF-8 continuation bytes are not characters of their own.
+    error.column = 1 + static_cast<std::size_t>(std::count_if(
+                           text.begin() + lineStart, text.begin() + at,
+                           [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    // The reason after the parser's own "[json.exception...] parse error at ...: ".
+    const std::string what = e.what();
+    const std::size_t colon = what.find(": ", what.find("parse error"));
+    error.reason = colon == std::string::npos ? what : what.substr(colon + 2);
+    return error;
+  }
+}
+
 }  // namespace quillon::jobs

@@ -44,4 +44,14 @@ struct JobSpec {
 // Reads a job from its JSON text; on failure returns nullopt with the message in error.
 std::optional<JobSpec> ParseJob(const std::string& text, std::string& error);
 
+// Where a text that is not valid JSON goes wrong: the line and column (from 1; the column
+// counts characters) of the first character the parser could not take, and its reason.
+struct JsonSyntaxError {
+  std::size_t line = 0;
+  std::size_t column = 0;
+  std::string reason;
+};
+// nullopt when the text is valid JSON.
+std::optional<JsonSyntaxError> FindJsonSyntaxError(const std::string& text);
+
 }  // namespace quillon::jobs

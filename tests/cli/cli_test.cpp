@@ -1,13 +1,18 @@
 // quillon-cli end to end, on real temporary folders.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -29,12 +34,17 @@ struct CliResult {
   json parsed() const { return json::parse(out, nullptr, false); }
 };
 
-// Runs quillon-cli in `cwd` with the given arguments (already shell-safe).
-CliResult RunCli(const std::string& cwd, const std::string& arguments) {
+// Runs quillon-cli in `cwd` with the given arguments (already shell-safe, redirections
+// allowed). `input`, when given, is shell text put before the program, such as
+// "cat job.json |"; without it standard input is empty.
+CliResult RunCli(const std::string& cwd, const std::string& arguments,
+                 const std::string& input = "") {
   const char* binary = std::getenv("QUILLON_CLI");
   EXPECT_NE(binary, nullptr) << "QUILLON_CLI is not set";
-  const std::string command = "cd '" + cwd + "' && '" + std::string(binary ? binary : "") + "' " +
-                              arguments + " 2>'" + cwd + "/.stderr'";
+  const std::string program = "'" + std::string(binary ? binary : "") + "'";
+  const std::string command = "cd '" + cwd + "' && { " +
+                              (input.empty() ? program + " </dev/null" : input + " " + program) +
+                              " " + arguments + "; } 2>'" + cwd + "/.stderr'";
   CliResult result;
   FILE* pipe = popen(command.c_str(), "r");
   char buffer[4096];
@@ -89,6 +99,79 @@ TEST_F(CliTest, VersionHelpAndUsage) {
     EXPECT_NE(help.out.find(option), std::string::npos) << arguments;
     EXPECT_NE(help.out.find("Exit status"), std::string::npos) << arguments;
   }
+}
+
+// Options are read as GNU tools read them: anywhere, in either form, up to "--"; what
+// is wrong is said on standard error, with nothing on standard output.
+TEST_F(CliTest, ArgumentsAreReadAsGnuToolsReadThem) {
+  dir.file("work/a.txt");
+  const std::string other = dir.folder("other");
+  dir.file("other/b.txt");
+  const std::string job = RenameJob({{"ExtText", "md"}}).dump();
+  dir.file("job.json", job);
+  dir.file("--json", job);  // a job file that looks like an option
+  const std::string inOther = "\"folder\": \"" + other + "/\"";
+  struct Row {
+    const char* name;
+    std::string arguments;
+    int status;
+    std::string out;  // found in standard output; "" when it must be empty
+    std::string err;  // how standard error starts; "" when it must be empty
+  } rows[] = {
+      {"separate_value", "preview job.json --folder other --json", 0, inOther, ""},
+      {"equals_form", "preview job.json --folder=other --json", 0, inOther, ""},
+      {"options_before_the_command", "--json --folder other preview job.json", 0, inOther, ""},
+      {"option_between_command_and_job_file", "preview --folder=other job.json", 0, "b.txt -> b.md",
+       ""},
+      {"option_after_job_file", "preview job.json --json", 0, "\"old\": \"a.txt\"", ""},
+      {"unique_prefix_of_an_option", "preview job.json --fold other", 0, "b.txt -> b.md", ""},
+      {"double_dash_ends_options", "preview -- --json", 0, "a.txt -> a.md", ""},
+      {"short_help", "-h", 0, "usage:", ""},
+      {"long_help", "--help", 0, "usage:", ""},
+      {"short_version", "-V", 0, std::string("quillon-cli ") + QUILLON_VERSION + "\n", ""},
+      {"long_version", "--version", 0, std::string("quillon-cli ") + QUILLON_VERSION + "\n", ""},
+      {"command_help_after_job_file", "run job.json --help", 0, "--unselect-conflicts", ""},
+      {"short_help_before_the_command", "-h undo", 0, "usage: quillon-cli undo", ""},
+      {"missing_argument", "preview job.json --folder", 2, "",
+       "quillon-cli: option '--folder' requires an argument\n"},
+      {"unknown_option", "preview job.json --colour", 2, "",
+       "quillon-cli: unrecognized option '--colour'\n"},
+      {"unknown_short_option", "preview -x job.json", 2, "",
+       "quillon-cli: invalid option -- 'x'\n"},
+      {"value_for_a_flag", "preview job.json --json=yes", 2, "",
+       "quillon-cli: option '--json' doesn't allow an argument\n"},
+      {"option_of_another_command", "undo --save-job x.json", 2, "",
+       "quillon-cli: option '--save-job' is not an option of undo\n"},
+      {"option_of_another_command_before_it", "--unselect-conflicts preview job.json", 2, "",
+       "quillon-cli: option '--unselect-conflicts' is not an option of preview\n"},
+      {"missing_command", "", 2, "", "quillon-cli: missing command\n"},
+      {"unknown_command", "frobnicate", 2, "", "quillon-cli: unknown command 'frobnicate'\n"},
+      {"job_file_taken_for_the_command", "job.json preview", 2, "",
+       "quillon-cli: unknown command 'job.json'\n"},
+      {"missing_job_file", "preview --json", 2, "", "quillon-cli: preview needs a job file\n"},
+      {"second_job_file", "preview job.json job.json", 2, "",
+       "quillon-cli: unexpected argument 'job.json'\n"},
+      {"undo_takes_no_job_file", "undo job.json", 2, "",
+       "quillon-cli: unexpected argument 'job.json'\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const CliResult result = RunCli(dir.path(), row.arguments);
+    EXPECT_EQ(result.status, row.status) << result.err;
+    if (row.out.empty()) {
+      EXPECT_EQ(result.out, "");
+    } else {
+      EXPECT_NE(result.out.find(row.out), std::string::npos) << result.out;
+    }
+    if (row.err.empty()) {
+      EXPECT_EQ(result.err, "");
+    } else {
+      EXPECT_EQ(result.err.rfind(row.err, 0), 0u) << result.err;
+      EXPECT_NE(result.err.find("usage:"), std::string::npos) << result.err;
+    }
+  }
+  EXPECT_TRUE(dir.exists("work/a.txt"));
+  EXPECT_FALSE(dir.exists("x.json"));
 }
 
 TEST_F(CliTest, SaveJobWritesTheNormalFormOfTheJobRead) {
@@ -230,20 +313,49 @@ TEST_F(CliTest, AKeyWithoutEffectIsNamedInAWarningAndTheJobRuns) {
   EXPECT_TRUE(dir.exists("work/Xabcd.txt"));
 }
 
-TEST_F(CliTest, AJobFileThatIsNoRegularFileIsRefusedAtOnce) {
+// As other tools in a pipeline: "-" and /dev/stdin read standard input, a FIFO or a
+// device is read as it comes, and no more than the cap and one byte is ever taken.
+TEST_F(CliTest, TheJobIsReadFromStandardInputPipesAndDevices) {
+  dir.file("work/a.txt");
+  dir.file("job.json", RenameJob({{"ExtText", "md"}}).dump());
   ASSERT_EQ(::mkfifo((dir / "fifo.json").c_str(), 0600), 0);
+  const std::string tooLarge = "quillon-cli: (standard input): larger than 64 MiB (67108864 bytes)";
   struct Row {
     const char* name;
-    std::string path;
-  } rows[] = {{"fifo", dir / "fifo.json"}, {"device", "/dev/zero"}, {"folder", work}};
+    std::string input;
+    std::string arguments;
+    int status;
+    std::string out;  // all of standard output
+    std::string err;  // how standard error starts ("" when it must be empty)
+  } rows[] = {
+      {"dash_redirected", "", "preview - < job.json", 0, "a.txt -> a.md\n", ""},
+      {"dash_from_a_pipe", "cat job.json |", "preview -", 0, "a.txt -> a.md\n", ""},
+      {"dash_after_the_options", "cat job.json |", "preview --folder work -- -", 0,
+       "a.txt -> a.md\n", ""},
+      {"dev_stdin_redirected", "", "preview /dev/stdin < job.json", 0, "a.txt -> a.md\n", ""},
+      {"dev_stdin_from_a_pipe", "cat job.json |", "preview /dev/stdin", 0, "a.txt -> a.md\n", ""},
+      {"fifo_with_a_writer", "cat job.json > fifo.json &", "preview fifo.json", 0,
+       "a.txt -> a.md\n", ""},
+      {"empty_input", "", "preview -", 2, "", "quillon-cli: (standard input):1:1: not valid JSON"},
+      {"too_large_from_a_pipe", "head -c 67108865 /dev/zero |", "preview -", 2, "", tooLarge},
+      {"at_the_cap_is_read", "head -c 67108864 /dev/zero |", "preview -", 2, "",
+       "quillon-cli: (standard input):1:1: not valid JSON"},
+      {"endless_device", "", "preview /dev/zero", 2, "",
+       "quillon-cli: /dev/zero: larger than 64 MiB (67108864 bytes)"},
+      {"folder", "", "preview work", 2, "", "quillon-cli: work: " + std::string(strerror(EISDIR))},
+  };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    const CliResult result = RunCli(dir.path(), "preview '" + row.path + "' --json");
-    EXPECT_EQ(result.status, 2) << result.out;
-    EXPECT_NE(result.parsed()["error"]["message"].get<std::string>().find("regular file"),
-              std::string::npos)
-        << result.out;
+    const CliResult result = RunCli(dir.path(), row.arguments, row.input);
+    EXPECT_EQ(result.status, row.status) << result.err;
+    EXPECT_EQ(result.out, row.out);
+    if (row.err.empty()) {
+      EXPECT_EQ(result.err, "");
+    } else {
+      EXPECT_EQ(result.err.rfind(row.err, 0), 0u) << result.err;
+    }
   }
+  EXPECT_TRUE(dir.exists("work/a.txt"));
 }
 
 TEST_F(CliTest, AJournalThatCannotBeWrittenRefusesTheRunWithExitThree) {
@@ -560,6 +672,257 @@ TEST_F(CliTest, JsonRowsCarryEveryKindOfName) {
   ASSERT_EQ(undo.status, 0) << undo.out;
   EXPECT_EQ(undo.parsed()["undone"].size(), std::size(names));
   EXPECT_EQ(undo.parsed()["skipped"], json::array());
+}
+
+// Errors, refusals and failed file operations go to standard error, one line each,
+// naming the file where there is one; standard output holds the rows and results, or
+// with --json the one object that still carries the error or the refusal.
+TEST_F(CliTest, StandardOutputCarriesOnlyRowsAndResults) {
+  struct Row {
+    const char* name;
+    std::function<void()> setUp;
+    std::string arguments;
+    int status;
+    std::string out;     // all of standard output
+    std::string err;     // all of standard error
+    const char* member;  // what the JSON object holds instead
+  } rows[] = {
+      {"unreadable_job_file", [] {}, "preview nothing.json", 2, "",
+       "quillon-cli: nothing.json: " + std::string(strerror(ENOENT)) + "\n", "error"},
+      {"job_file_error", [&] { dir.file("job.json", R"({"colour": 1})"); }, "preview job.json", 2,
+       "", "quillon-cli: job.json: colour: unknown key\n", "error"},
+      {"refusal", [&] { dir.file("job.json", RenameJob(json::object()).dump()); },
+       "preview job.json", 4, "",
+       "quillon-cli: Rename Criteria is not set. Set Rename criteria or set right Action to "
+       "continue. (MessageNoRenameCriteria)\n",
+       "refused"},
+      {"conflicts_stop_the_run",
+       [&] {
+         dir.file("work/b.txt");
+         dir.file("job.json", RenameJob({{"ReplacePlace", "ReplaceAString"},
+                                         {"ReplaceString", "b"},
+                                         {"ReplaceWith", "a"}})
+                                  .dump());
+       },
+       "run job.json", 1, "", "quillon-cli: Conflicts found: nothing was done.\n", "report"},
+      {"failed_file_operation",
+       [&] {
+         dir.file("work/c.txt");
+         dir.folder("work/c.md");  // in the way, and no conflict: not in the file list
+         dir.file("job.json", RenameJob({{"ExtText", "md"}}).dump());
+       },
+       "run job.json", 3, "a.txt -> a.md\nc.txt -> c.md\n1 file done.\n",
+       "quillon-cli: " + work + "/c.txt -> " + work + "/c.md: " + strerror(EEXIST) +
+           " (Bug-Quillon-ActionDoRename)\n",
+       "error"},
+      {"nothing_to_undo", [] {}, "undo --journal none.json", 4, "",
+       "quillon-cli: There is no Action to Undo: no journal at " + dir.path() +
+           "/none.json. (MessageNothingToUndo)\n",
+       "refused"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    dir.clear();
+    work = dir.folder("work");
+    dir.file("work/a.txt");
+    row.setUp();
+    const CliResult asJson = RunCli(dir.path(), row.arguments + " --json");
+    EXPECT_EQ(asJson.status, row.status);
+    const json object = asJson.parsed();
+    ASSERT_TRUE(object.is_object()) << asJson.out;
+    EXPECT_TRUE(object.contains(row.member)) << asJson.out;
+    EXPECT_EQ(asJson.err, row.err);
+    if (row.status == 3) {
+      ASSERT_EQ(RunCli(dir.path(), "undo").status, 0);
+    }
+
+    const CliResult plain = RunCli(dir.path(), row.arguments);
+    EXPECT_EQ(plain.status, row.status);
+    if (row.status == 1) {
+      // The conflict report is the preview's result: it stays with the rows.
+      EXPECT_EQ(plain.out.rfind("a.txt -> a.txt  #$#\nb.txt -> a.txt  #$#\nTotal 2", 0), 0u)
+          << plain.out;
+    } else {
+      EXPECT_EQ(plain.out, row.out);
+    }
+    EXPECT_EQ(plain.err, row.err);
+    EXPECT_EQ(plain.err.find("report it"), std::string::npos);
+  }
+}
+
+// A folder that refuses writes is reported as the system's refusal, not as a fault of
+// the program. Root writes through chmod, so it needs a folder that refuses even root.
+TEST_F(CliTest, AFolderThatRefusesWritesIsReportedAsSuch) {
+  dir.file("work/a.txt");
+  std::string target = dest;
+  int refusal = EACCES;
+  if (::geteuid() == 0) {
+    target.clear();
+    for (const char* folder : {"/sys/kernel", "/sys", "/proc/sys"}) {
+      const std::string probe = std::string(folder) + "/quillon-probe";
+      const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+      if (fd >= 0) {
+        ::close(fd);
+        ::unlink(probe.c_str());
+        continue;
+      }
+      if (errno == EACCES || errno == EPERM || errno == EROFS) {
+        target = folder;
+        refusal = errno;
+        break;
+      }
+    }
+    if (target.empty()) {
+      GTEST_SKIP() << "running as root, where chmod does not stop writes, and none of "
+                      "/sys/kernel, /sys, /proc/sys refuses a new file here";
+    }
+  } else {
+    ASSERT_EQ(::chmod(dest.c_str(), 0555), 0);
+  }
+  const json job = {{"folder", work},
+                    {"selection", {{"SelectionMode", "All"}}},
+                    {"action", {{"ActionName", "Copy"}, {"DestFolder", target}}}};
+  dir.file("job.json", job.dump());
+  const CliResult result = RunCli(dir.path(), "run job.json --journal j.json");
+  ::chmod(dest.c_str(), 0755);
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.out, "a.txt -> a.txt\n0 files done.\n");
+  EXPECT_EQ(result.err, "quillon-cli: " + work + "/a.txt -> " + target +
+                            "/a.txt: " + strerror(refusal) + " (Bug-Quillon-ActionDoCopy)\n");
+}
+
+TEST_F(CliTest, AJsonSyntaxErrorNamesItsLineAndColumn) {
+  struct Row {
+    const char* name;
+    std::string text;
+    std::size_t line, column;
+  } rows[] = {
+      {"trailing_comma", "{\n  \"folder\": \"x\",\n}", 3, 1},
+      {"cut_short", "{\n  \"criteria\": {", 2, 16},
+      {"columns_count_characters_not_bytes", "{\"\xc3\xa9t\xc3\xa9\": tru}", 1, 12},
+      {"line_break_inside_a_string", "{\"folder\": \"a\nb\"}", 1, 14},
+      {"empty", "", 1, 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    dir.file("job.json", row.text);
+    const CliResult result = RunCli(dir.path(), "preview job.json --json");
+    EXPECT_EQ(result.status, 2);
+    const json error = result.parsed()["error"];
+    EXPECT_EQ(error["line"], row.line) << result.out;
+    EXPECT_EQ(error["column"], row.column) << result.out;
+    const std::string at = "job.json:" + std::to_string(row.line) + ":" +
+                           std::to_string(row.column) + ": not valid JSON: ";
+    EXPECT_EQ(result.err.rfind("quillon-cli: " + at, 0), 0u) << result.err;
+  }
+}
+
+TEST_F(CliTest, EveryJsonObjectSaysItsSchema) {
+  dir.file("work/a.txt");
+  dir.file("job.json", RenameJob({{"ExtText", "md"}}).dump());
+  dir.file("bad.json", "{");
+  const char* commands[] = {"preview job.json", "preview bad.json", "run job.json", "undo", "undo"};
+  for (const char* command : commands) {
+    SCOPED_TRACE(command);
+    const CliResult result = RunCli(dir.path(), std::string(command) + " --json");
+    EXPECT_EQ(result.parsed()["schema"], 1) << result.out;
+  }
+}
+
+// Beside the readable form of a name that is not UTF-8 (U+FFFD for its bad bytes), the
+// bytes themselves, for a script to find the file by.
+TEST_F(CliTest, ANameThatIsNotUtf8ComesWithItsBytes) {
+  const std::string folder = dir.folder("w\xff");
+  dir.file("w\xff/a\xff.txt");
+  dir.file("w\xff/ok.txt");
+  json job = RenameJob({{"ExtText", "md"}});
+  job.erase("folder");  // a JSON text cannot hold it: it is given by --folder
+  dir.file("job.json", job.dump());
+  const json oldBytes = {97, 255, 46, 116, 120, 116};
+  const json newBytes = {97, 255, 46, 109, 100};
+  const std::string here = "--folder '" + folder + "' --json";
+
+  const json preview = RunCli(dir.path(), "preview job.json " + here).parsed();
+  ASSERT_EQ(preview["rows"].size(), 2u) << preview;
+  EXPECT_EQ(preview["rows"][0]["old"], "a\xef\xbf\xbd.txt");
+  EXPECT_EQ(preview["rows"][0]["old_bytes"], oldBytes);
+  EXPECT_EQ(preview["rows"][0]["new_bytes"], newBytes);
+  EXPECT_FALSE(preview["rows"][1].contains("old_bytes"));  // only where it is needed
+  EXPECT_FALSE(preview["rows"][1].contains("new_bytes"));
+  json folderBytes = json::array();
+  for (const char c : folder + "/") folderBytes.push_back(static_cast<unsigned char>(c));
+  EXPECT_EQ(preview["folder_bytes"], folderBytes);
+
+  const json run = RunCli(dir.path(), "run job.json --journal j.json " + here).parsed();
+  ASSERT_EQ(run["done"].size(), 2u) << run;
+  EXPECT_EQ(run["done"][0]["old_bytes"], oldBytes);
+  EXPECT_EQ(run["done"][0]["new_bytes"], newBytes);
+  EXPECT_TRUE(dir.exists("w\xff/a\xff.md"));
+
+  const json undo = RunCli(dir.path(), "undo --journal j.json --json").parsed();
+  ASSERT_EQ(undo["undone"].size(), 2u) << undo;
+  EXPECT_EQ(undo["undone"][0]["old_bytes"], oldBytes);
+  EXPECT_TRUE(dir.exists("w\xff/a\xff.txt"));
+}
+
+// --save-job replaces the file's content, not what the file is: its permission bits
+// stay, and a link stays a link to the file that gets the job.
+TEST_F(CliTest, SaveJobKeepsTheFileItReplaces) {
+  dir.file("work/a.txt");
+  dir.file("job.json", RenameJob({{"ExtText", "md"}}).dump());
+  const std::string normal = RunCli(dir.path(), "preview job.json --save-job normal.json").err;
+  ASSERT_EQ(normal, "");
+  const std::string saved = dir.read("normal.json");
+  const auto mode = [&](const std::string& name) {
+    struct stat st {};
+    return ::stat((dir / name).c_str(), &st) == 0 ? (st.st_mode & 07777) : 0u;
+  };
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  struct Row {
+    const char* name;
+    std::function<void()> setUp;
+    std::string saveTo;
+    std::string written;  // the file that must then hold the job
+    unsigned mode;
+  } rows[] = {
+      {"keeps_mode_600",
+       [&] {
+         dir.file("tidy.json", "old");
+         ::chmod((dir / "tidy.json").c_str(), 0600);
+       },
+       "tidy.json", "tidy.json", 0600},
+      {"writes_through_a_symlink",
+       [&] {
+         dir.folder("real");
+         dir.file("real/job.json", "old");
+         ::chmod((dir / "real/job.json").c_str(), 0640);
+         ASSERT_EQ(::symlink("real/job.json", (dir / "link.json").c_str()), 0);
+       },
+       "link.json", "real/job.json", 0640},
+      {"new_file_follows_the_umask", [] {}, "new.json", "new.json", 0666 & ~mask},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.setUp();
+    const CliResult result = RunCli(dir.path(), "preview job.json --save-job " + row.saveTo);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(dir.read(row.written), saved);
+    EXPECT_EQ(mode(row.written), row.mode);
+  }
+  struct stat link {};
+  ASSERT_EQ(::lstat((dir / "link.json").c_str(), &link), 0);
+  EXPECT_TRUE(S_ISLNK(link.st_mode));
+
+  // A link to nothing is not written through, nor replaced.
+  ASSERT_EQ(::symlink("nowhere.json", (dir / "dangling.json").c_str()), 0);
+  const CliResult dangling = RunCli(dir.path(), "preview job.json --save-job dangling.json");
+  EXPECT_EQ(dangling.status, 2);
+  EXPECT_EQ(dangling.err.rfind("quillon-cli: dangling.json: cannot save the job: ", 0), 0u)
+      << dangling.err;
+  ASSERT_EQ(::lstat((dir / "dangling.json").c_str(), &link), 0);
+  EXPECT_TRUE(S_ISLNK(link.st_mode));
+  EXPECT_FALSE(dir.exists("nowhere.json"));
 }
 
 }  // namespace
