@@ -63,8 +63,8 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
   auto* bottom = new QWidget(right);
   auto* bottomLayout = new QHBoxLayout(bottom);
   bottomLayout->setContentsMargins(0, 0, 0, 0);
-  bottomLayout->addWidget(BuildStatusDisplays(), 5);
-  bottomLayout->addWidget(BuildSideArea(), 3);
+  bottomLayout->addWidget(BuildStatusDisplays(), 2);
+  bottomLayout->addWidget(BuildSideArea(), 1);
   // Tall enough for the summaries of a fresh window (criteria not set, default options);
   // longer ones scroll.
   bottom->setFixedHeight(290);

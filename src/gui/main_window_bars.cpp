@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
@@ -29,6 +30,29 @@
 namespace quillon::gui {
 namespace {
 
+// Sends Enter and Escape that reach a panel's button row on to the panel, whose keys
+// decide what they press.
+class PanelKeysForwarder : public QObject {
+ public:
+  PanelKeysForwarder(QWidget* panel, QObject* parent) : QObject(parent), panel_(panel) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        QKeyEvent again(QEvent::KeyPress, key, static_cast<QKeyEvent*>(event)->modifiers());
+        QCoreApplication::sendEvent(panel_, &again);
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QWidget* panel_;
+};
+
 // A panel scrolls inside the work area rather than being cut in a small window; its row
 // of OK and Cancel stays below, in sight at every size.
 QWidget* PanelPage(QWidget* panel, QWidget* parent) {
@@ -44,17 +68,26 @@ QWidget* PanelPage(QWidget* panel, QWidget* parent) {
                                                  Qt::FindDirectChildrenOnly)) {
     layout->addWidget(buttons);
     buttons->setContentsMargins(9, 0, 9, 6);
+    // Enter and Escape on the row mean what they mean in the panel.
+    buttons->installEventFilter(new PanelKeysForwarder(panel, buttons));
   }
   return page;
 }
 
-// The first control of a panel that the keyboard can reach.
-void FocusFirstControl(QWidget* panel) {
-  for (QWidget* child : panel->findChildren<QWidget*>()) {
-    if ((child->focusPolicy() & Qt::TabFocus) && child->isVisibleTo(panel) && child->isEnabled()) {
-      child->setFocus(Qt::TabFocusReason);
-      return;
+// The first control of a panel that the keyboard can reach, else of its button row.
+void FocusFirstControl(QWidget* panel, QWidget* page) {
+  const auto first = [](QWidget* area) {
+    for (QWidget* child : area->findChildren<QWidget*>()) {
+      if ((child->focusPolicy() & Qt::TabFocus) && child->isVisibleTo(area) && child->isEnabled()) {
+        child->setFocus(Qt::TabFocusReason);
+        return true;
+      }
     }
+    return false;
+  };
+  if (first(panel)) return;
+  if (auto* buttons = page->findChild<QWidget*>(panel->objectName() + QStringLiteral("Buttons"))) {
+    first(buttons);
   }
 }
 
@@ -107,7 +140,7 @@ void MainWindow::RenderWorkArea() {
     // (else the main buttons).
     if (panel != nullptr) {
       if (opening) opener_ = QApplication::focusWidget();
-      FocusFirstControl(panel);
+      FocusFirstControl(panel, page);
     } else if (opener_ != nullptr && opener_->isVisible() && opener_->isEnabled()) {
       opener_->setFocus(Qt::OtherFocusReason);
     } else if (QWidget* focus = QApplication::focusWidget();

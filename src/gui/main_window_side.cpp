@@ -42,7 +42,9 @@ QScrollArea* Scrolling(QWidget* content, QWidget* parent) {
   area->setWidget(content);
   area->setWidgetResizable(true);
   area->setFrameShape(QFrame::NoFrame);
-  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Wide enough as a rule; with a large font in a small window it scrolls rather than
+  // cutting its lines.
+  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   return area;
 }
 
@@ -56,8 +58,9 @@ QWidget* MainWindow::BuildStatusDisplays() {
   columns->setContentsMargins(0, 0, 4, 0);
   auto* left = new QVBoxLayout();
   auto* right = new QVBoxLayout();
-  columns->addLayout(left, 1);
-  columns->addLayout(right, 1);
+  // The criteria's lines wrap: they get the larger share.
+  columns->addLayout(left, 2);
+  columns->addLayout(right, 3);
   QVBoxLayout* layout = left;
 
   // A status frame with its reset button and the button's caption label.
@@ -91,6 +94,10 @@ QWidget* MainWindow::BuildStatusDisplays() {
   layout = right;
   auto [rename, renameLines] =
       frameWithReset("FrameRenInfo", "Rename Criteria", "ImageClearRename", "LabelClearRename");
+  // Room for a summary line's usual words side by side: a narrower column scrolls rather
+  // than cutting them.
+  rename->setMinimumWidth(
+      rename->fontMetrics().horizontalAdvance(QStringLiteral("Change or Remove Space :: No")) + 40);
   for (const char* name : {"LabelCriShow", "LabelCriChgCase", "LabelCriChgExt", "LabelCriRmvSpace",
                            "LabelCriHandle1", "LabelCriHandle2", "LabelCriInsert",
                            "LabelCriReplace", "LabelCriRemove", "LabelCriAuto1", "LabelCriAuto2"}) {

@@ -31,16 +31,9 @@ double Contrast(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The system's colour as it is against a light partner; against a dark one, the
-// nearest shade (mixed toward white, or toward black for a background behind light
-// text) that keeps a contrast of 4.5:1.
-QColor Readable(std::uint32_t colour, const QColor& partner, bool background) {
-  const QColor wanted = QColor::fromRgb(colour);
-  // A dark scheme: light text (the partner of a background), or a dark background (the
-  // partner of a text colour).
-  const bool darkScheme = background ? Luminance(partner) > 0.5 : Luminance(partner) < 0.18;
-  if (!darkScheme) return wanted;
-  const QColor toward = background ? QColor(Qt::black) : QColor(Qt::white);
+// The nearest shade of `wanted`, mixed toward `toward`, that keeps a contrast of 4.5:1
+// against `partner`.
+QColor Shade(const QColor& wanted, const QColor& partner, const QColor& toward) {
   QColor shade = wanted;
   for (int step = 1; step <= 20 && Contrast(shade, partner) < 4.5; ++step) {
     const double k = step / 20.0;
@@ -51,9 +44,11 @@ QColor Readable(std::uint32_t colour, const QColor& partner, bool background) {
   return shade;
 }
 
-// The colours a control takes from the core: its text colour and its background, each
-// the application palette's own unless the core gives one. A control with neither
-// follows the palette as every other widget does, also when the palette changes.
+// The colours a control takes from the core: its text colour and its background. On a
+// light palette they are the system's own, exactly; on a dark one the nearest shades
+// that keep a contrast of 4.5:1 (lighter text, darker backgrounds, and the text of a
+// disabled list light enough to read on its grey). A control with neither follows the
+// palette as every other widget does, also when the palette changes.
 void ApplyColours(QWidget* widget) {
   const auto text = widget->property("quillonColour");
   const auto base = widget->property("quillonBackground");
@@ -64,16 +59,24 @@ void ApplyColours(QWidget* widget) {
   }
   const QPalette inherited = widget->parentWidget() != nullptr ? widget->parentWidget()->palette()
                                                                : QApplication::palette();
+  const bool dark = Luminance(inherited.color(QPalette::Active, QPalette::Window)) < 0.5;
   QPalette palette = inherited;
+  const QColor readableText = inherited.color(QPalette::Active, QPalette::Text);
   for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     if (text.isValid()) {
-      const QColor shade = Readable(text.toUInt(), inherited.color(group, QPalette::Window), false);
+      QColor shade = QColor::fromRgb(text.toUInt());
+      if (dark) shade = Shade(shade, inherited.color(group, QPalette::Window), Qt::white);
       palette.setColor(group, QPalette::WindowText, shade);
       palette.setColor(group, QPalette::ButtonText, shade);
     }
     if (base.isValid()) {
-      palette.setColor(group, QPalette::Base,
-                       Readable(base.toUInt(), inherited.color(group, QPalette::Text), true));
+      QColor shade = QColor::fromRgb(base.toUInt());
+      if (dark) {
+        shade = Shade(shade, readableText, Qt::black);
+        palette.setColor(group, QPalette::Text,
+                         Shade(inherited.color(group, QPalette::Text), shade, Qt::white));
+      }
+      palette.setColor(group, QPalette::Base, shade);
     }
   }
   widget->setPalette(palette);
