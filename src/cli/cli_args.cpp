@@ -44,15 +44,17 @@ const char* const kRunHelp =
     "\n"
     "Options:\n"
     "  --folder DIR            work in DIR instead of the job file's \"folder\"\n"
-    "  --journal FILE          the undo journal (default: Quillon/journal.json in the\n"
-    "                          current folder); an earlier journal there is replaced\n"
+    "  --journal FILE          the undo journal (default: journal.json in the state\n"
+    "                          folder, ~/.local/state/Quillon); an earlier journal there\n"
+    "                          is replaced\n"
+    "  --data-folder DIR       keep the journal in DIR (also QUILLON_DATA_FOLDER)\n"
     "  --unselect-conflicts    drop the conflicting files and run on the rest (without\n"
     "                          it, conflicts stop the run before anything is touched)\n"
     "  --json                  print one JSON object instead of lines\n"
     "  -h, --help              this help\n";
 
 const char* const kUndoHelp =
-    "usage: quillon-cli undo [--journal FILE] [--json]\n"
+    "usage: quillon-cli undo [--journal FILE] [--data-folder DIR] [--json]\n"
     "\n"
     "Undoes the last run from its journal, once: renamed files get their names back,\n"
     "moved files go back, attributes are set as they were, copies are deleted unless\n"
@@ -60,10 +62,11 @@ const char* const kUndoHelp =
     "had replaced comes back beside it as NAME.replaced). Deletions cannot be undone.\n"
     "\n"
     "Options:\n"
-    "  --journal FILE   the journal to undo (default: Quillon/journal.json in the\n"
-    "                   current folder)\n"
-    "  --json           print one JSON object instead of lines\n"
-    "  -h, --help       this help\n";
+    "  --journal FILE      the journal to undo (default: journal.json in the state\n"
+    "                      folder, ~/.local/state/Quillon)\n"
+    "  --data-folder DIR   the journal in DIR (also QUILLON_DATA_FOLDER)\n"
+    "  --json              print one JSON object instead of lines\n"
+    "  -h, --help          this help\n";
 
 const char* const kCommonNotes =
     "Options may come before or after the command and the job file; --opt VALUE and\n"
@@ -83,6 +86,7 @@ enum Option : int {
   kSaveJob,
   kUnselectConflicts,
   kJson,
+  kDataFolder,
 };
 
 const struct option kOptions[] = {
@@ -91,6 +95,7 @@ const struct option kOptions[] = {
     {"save-job", required_argument, nullptr, kSaveJob},
     {"unselect-conflicts", no_argument, nullptr, kUnselectConflicts},
     {"json", no_argument, nullptr, kJson},
+    {"data-folder", required_argument, nullptr, kDataFolder},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -105,6 +110,7 @@ struct Belonging {
 const Belonging kBelongs[] = {
     {kFolder, "--folder", {"preview", "run"}},
     {kJournal, "--journal", {"run", "undo"}},
+    {kDataFolder, "--data-folder", {"run", "undo"}},
     {kSaveJob, "--save-job", {"preview"}},
     {kUnselectConflicts, "--unselect-conflicts", {"run"}},
 };
@@ -114,9 +120,9 @@ const Belonging kBelongs[] = {
 const char* const kUsage =
     "usage:\n"
     "  quillon-cli preview JOB.json [--folder DIR] [--save-job FILE] [--json]\n"
-    "  quillon-cli run     JOB.json [--folder DIR] [--journal FILE] [--unselect-conflicts] "
-    "[--json]\n"
-    "  quillon-cli undo    [--journal FILE] [--json]\n"
+    "  quillon-cli run     JOB.json [--folder DIR] [--journal FILE] [--data-folder DIR]\n"
+    "                      [--unselect-conflicts] [--json]\n"
+    "  quillon-cli undo    [--journal FILE] [--data-folder DIR] [--json]\n"
     "  quillon-cli -h | --help | -V | --version\n"
     "  quillon-cli COMMAND --help\n";
 
@@ -164,6 +170,9 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, st
         break;
       case kSaveJob:
         parsed.saveJob = optarg;
+        break;
+      case kDataFolder:
+        parsed.dataFolder = optarg;
         break;
       case kUnselectConflicts:
         parsed.unselectConflicts = true;

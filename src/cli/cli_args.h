@@ -12,6 +12,7 @@ struct Arguments {
   std::string jobPath;  // "-" is standard input
   std::optional<std::string> folder;
   std::optional<std::string> journal;
+  std::optional<std::string> dataFolder;
   std::optional<std::string> saveJob;
   bool unselectConflicts = false;
   bool json = false;

@@ -13,6 +13,7 @@
 #include "jobs/job_apply.h"
 #include "jobs/job_file.h"
 #include "jobs/job_write.h"
+#include "platform/data_places.h"
 #include "platform/posix_file_services.h"
 #include "platform/private_place.h"
 #include "rename/criteria.h"
@@ -41,13 +42,16 @@ Machine& NewMachine() {
   return *machine;
 }
 
-// The journal's place, absolute: given, or journal.json in the data folder of the
-// current folder (made private to the user when it is made).
+// The journal's place, absolute: given, or journal.json in the state folder the window
+// uses too (--data-folder or QUILLON_DATA_FOLDER, else ~/.local/state/Quillon; without a
+// home, the folder "Quillon" of the current folder), made private to the user when it
+// is made.
 std::string JournalPath(const Arguments& args, Session& s, bool create) {
   if (args.journal) return AbsolutePath(*args.journal);
-  const std::string dataFolder = WithSeparator(s.env.CurrentFolder()) + s.state.ProductName;
-  if (create && !s.files.FolderExists(dataFolder)) (void)CreatePrivateFolder(dataFolder);
-  return dataFolder + "/journal.json";
+  std::string folder = FindDataPlaces(s.env, args.dataFolder.value_or("")).state;
+  if (folder.empty()) folder = WithSeparator(s.env.CurrentFolder()) + s.state.ProductName;
+  if (create) (void)MakePrivateFolders(folder);
+  return folder + "/journal.json";
 }
 
 // What the system says went wrong: the reason given, or the text of the error number.

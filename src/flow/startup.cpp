@@ -6,6 +6,7 @@
 #include "flow/control_state.h"
 #include "flow/folder_lists.h"
 #include "flow/job_bar.h"
+#include "platform/data_places.h"
 #include "platform/text.h"
 #include "selection/file_selection.h"
 #include "selection/folder_change.h"
@@ -60,6 +61,42 @@ void OpenNamedFolder(Session& s, UserInterface& ui) {
   ui.RefreshFolderList();
   ui.RefreshFileList();
   SetControlState(s, ui, "setButGlobal");
+}
+
+// The data folder "in the folder the program starts in" is, for a program installed on
+// Linux, the user's configuration folder (settings) and state folder (journal); a
+// folder named with --data-folder or QUILLON_DATA_FOLDER holds both. Without a home the
+// folder "Quillon" of the start folder serves, as it always did. Settings left in that
+// folder by an earlier version are read once, while the new place has none.
+void FindDataFolders(Session& s) {
+  SessionState& st = s.state;
+  const DataPlaces places = FindDataPlaces(s.env, st.DataFolderChosen);
+  const std::string startData = st.StartFolder + st.ProductName;
+  st.DataFolder = places.config.empty() ? startData : places.config;
+  st.StateFolder = places.state.empty() ? st.DataFolder : places.state;
+  st.SettingsPath = st.DataFolder + "/" + kSettingsFileName;
+  if (st.DataFolder == startData) {
+    if (!s.files.FolderExists(st.DataFolder)) {
+      st.FirstUse = true;
+      (void)s.files.CreateFolder(st.DataFolder);  // without it the settings are not saved
+    }
+    if (!st.FirstUse) LoadSettings(s);
+    return;
+  }
+  (void)MakePrivateFolders(st.DataFolder);
+  (void)MakePrivateFolders(st.StateFolder);
+  const std::string earlier = startData + "/" + kSettingsFileName;
+  if (s.files.FileExists(st.SettingsPath)) {
+    LoadSettings(s);
+  } else if (s.files.FileExists(earlier)) {
+    // Read from where an earlier version kept them; saved in the new place on exit.
+    const std::string settings = st.SettingsPath;
+    st.SettingsPath = earlier;
+    LoadSettings(s);
+    st.SettingsPath = settings;
+  } else {
+    st.FirstUse = true;
+  }
 }
 
 std::string FilesCount(std::size_t n) {
@@ -133,15 +170,11 @@ StartResult Main(Session& s, UserInterface& ui, StartupWindows& windows) {
   DetermineWindowsFolder(s);
   if (InSystemTree(s, st.StartFolderUpper)) return Refuse(s, ui, "MessageProgInSystem");
 
-  st.DataFolder = st.StartFolder + st.ProductName;
-  st.SettingsPath = st.DataFolder + "/" + kSettingsFileName;
-  if (!s.files.FolderExists(st.DataFolder)) {
-    st.FirstUse = true;
-    (void)s.files.CreateFolder(st.DataFolder);  // without it the settings are not saved
+  FindDataFolders(s);
+  // The undo journal lives in the state folder, written ahead of every job.
+  if (s.files.FolderExists(st.StateFolder)) {
+    s.actions.journalPath = st.StateFolder + "/journal.json";
   }
-  if (!st.FirstUse) LoadSettings(s);
-  // The undo journal lives beside the settings, written ahead of every job.
-  if (s.files.FolderExists(st.DataFolder)) s.actions.journalPath = st.DataFolder + "/journal.json";
 
   windows.LoadWindows();
   LoadMainWindow(s, ui);

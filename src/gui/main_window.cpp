@@ -80,8 +80,8 @@ MainWindow::MainWindow(Session& session, UserInterface& ui)
 }
 
 QString MainWindow::PlacesFile() const {
-  if (s_.state.DataFolder.empty()) return {};
-  return QString::fromStdString(s_.state.DataFolder + "/" + kWindowPlacesFile);
+  if (s_.state.StateFolder.empty()) return {};
+  return QString::fromStdString(s_.state.StateFolder + "/" + kWindowPlacesFile);
 }
 
 void MainWindow::PlaceOnScreen() {

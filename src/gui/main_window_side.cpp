@@ -163,6 +163,15 @@ QWidget* MainWindow::BuildSideArea() {
   name->setFont(big);
   aboutLayout->addWidget(name);
   aboutLayout->addWidget(NamedLabel(QStringLiteral("LabelAboutVersion"), QString(), about));
+  // Below the system's own version line: the release this build is, its licence, its
+  // makers and where it lives.
+  auto* release =
+      WrappedLabel("LabelAboutRelease", about,
+                   QStringLiteral("Release %1. Free software under the MIT licence, by the Quillon "
+                                  "developers.\n%2")
+                       .arg(QStringLiteral(QUILLON_VERSION), QStringLiteral(QUILLON_HOMEPAGE)));
+  release->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  aboutLayout->addWidget(release);
   aboutLayout->addWidget(WrappedLabel(
       "LabelAboutText", about,
       QStringLiteral("Works on many files of one folder at once: select, set the criteria, "

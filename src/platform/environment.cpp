@@ -2,13 +2,20 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <vector>
 
 namespace quillon {
 
 std::string PosixEnvironment::WindowsFolder() {
   return "/usr";
+}
+
+std::string PosixEnvironment::Variable(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  return value != nullptr ? value : "";
 }
 
 std::string PosixEnvironment::CurrentFolder() {

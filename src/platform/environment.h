@@ -17,6 +17,8 @@ class Environment {
   // The process's current folder, as the folder list would report it (no trailing "/").
   virtual std::string CurrentFolder() = 0;
   virtual ScreenSize Screen() = 0;
+  // An environment variable's value; "" when it is not set.
+  virtual std::string Variable(const std::string& name) = 0;
 };
 
 // Twips per pixel.
@@ -29,6 +31,7 @@ class PosixEnvironment : public Environment {
   std::string WindowsFolder() override;
   std::string CurrentFolder() override;
   ScreenSize Screen() override { return screen_; }
+  std::string Variable(const std::string& name) override;
   void SetScreen(ScreenSize screen) { screen_ = screen; }
 
  private:

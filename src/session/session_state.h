@@ -22,6 +22,10 @@ struct SessionState {
   // A folder named on the command line: opened as if chosen in Dir1 once the window shows.
   std::string FolderToOpen;
   std::string DataFolder;
+  // Where the journal and the windows' places live (the user's state folder), and the
+  // folder named with --data-folder for both ("" for none).
+  std::string StateFolder;
+  std::string DataFolderChosen;
 
   // Folders.
   std::string WorkFolder;

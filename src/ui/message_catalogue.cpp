@@ -125,8 +125,7 @@ constexpr std::array kStartupCatalogue{
         "Please download the installation package of the Program which includes all necessary "
         "files need to run it."
         "\r\n\r\n"
-        "The installation package is available at the Quillon home page: "
-        "https://quillon.invalid/"},
+        "The installation package is available at the Quillon home page: " QUILLON_HOMEPAGE},
     CatalogueMessage{
         "MessageSmallScreen", "OK", "",
         "To run the Program Screen Resolution must be 800/600 or higher."
@@ -195,9 +194,15 @@ std::string_view ReadyPrefix(std::string_view key) {
   return "";
 }
 
+std::string SupportAddress() {
+  constexpr std::string_view kBugReportUrl = QUILLON_BUG_REPORT_URL;
+  if (kBugReportUrl.empty()) return "the maintainers of your Quillon package";
+  return "the Quillon issue tracker (" + std::string(kBugReportUrl) + ")";
+}
+
 std::string ErrorReportText(std::string_view tag) {
   std::string text = "There was some error.\r\nIt will be helpful if you please report it to ";
-  text += kSupportAddress;
+  text += SupportAddress();
   text += " . Just include the following message in your email :\r\n\r\n";
   text += tag;
   return text;

@@ -28,9 +28,9 @@ std::string_view ReadyButtons(std::string_view key);
 // Text put before a "ready" message's own text, with the blank line; "" for none.
 std::string_view ReadyPrefix(std::string_view key);
 
-// Where users report errors; named in the error report.
-inline constexpr std::string_view kSupportAddress =
-    "the Quillon issue tracker (https://quillon.invalid/issues)";
+// Where users report errors, as the error report names it: the address the build was
+// given (QUILLON_BUG_REPORT_URL), else the maintainers of the package it came in.
+std::string SupportAddress();
 // The error report's text for a procedure's tag.
 std::string ErrorReportText(std::string_view tag);
 

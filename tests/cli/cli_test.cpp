@@ -37,11 +37,16 @@ struct CliResult {
 // Runs quillon-cli in `cwd` with the given arguments (already shell-safe, redirections
 // allowed). `input`, when given, is shell text put before the program, such as
 // "cat job.json |"; without it standard input is empty.
+// Runs quillon-cli in `cwd`, with a home of its own there (.home) and no other place
+// for its data set: the journal goes to .home/.local/state/Quillon unless the arguments
+// or `environment` (NAME=VALUE words) say otherwise.
 CliResult RunCli(const std::string& cwd, const std::string& arguments,
-                 const std::string& input = "") {
+                 const std::string& input = "", const std::string& environment = "") {
   const char* binary = std::getenv("QUILLON_CLI");
   EXPECT_NE(binary, nullptr) << "QUILLON_CLI is not set";
-  const std::string program = "'" + std::string(binary ? binary : "") + "'";
+  const std::string program =
+      "env -u XDG_CONFIG_HOME -u XDG_STATE_HOME -u QUILLON_DATA_FOLDER HOME='" + cwd + "/.home' " +
+      environment + " '" + std::string(binary ? binary : "") + "'";
   const std::string command = "cd '" + cwd + "' && { " +
                               (input.empty() ? program + " </dev/null" : input + " " + program) +
                               " " + arguments + "; } 2>'" + cwd + "/.stderr'";
@@ -541,12 +546,37 @@ TEST_F(CliTest, ReplacingAnotherFoldersUndoableJobIsWarnedOf) {
   EXPECT_EQ(third.err.find("can no longer be undone"), std::string::npos) << third.err;
 }
 
-TEST_F(CliTest, TheDefaultJournalLivesInTheDataFolder) {
-  dir.file("work/a.txt");
-  ASSERT_EQ(Job("run", RenameJob({{"ExtText", "log"}})).status, 0);
-  EXPECT_TRUE(dir.exists("Quillon/journal.json"));
-  EXPECT_EQ(RunCli(dir.path(), "undo").status, 0);
-  EXPECT_TRUE(dir.exists("work/a.txt"));
+// The journal lives in the user's state folder, where the window keeps it too, or where
+// --data-folder or QUILLON_DATA_FOLDER say; never in the folder the run starts in.
+TEST_F(CliTest, TheDefaultJournalLivesInTheStateFolder) {
+  struct Row {
+    const char* name;
+    std::string arguments;
+    std::string environment;
+    std::string journal;  // relative to the test's folder
+  };
+  const Row rows[] = {
+      {"home_default", "", "", ".home/.local/state/Quillon/journal.json"},
+      {"xdg_state_home", "", "XDG_STATE_HOME='" + dir / "state" + "'",
+       "state/Quillon/journal.json"},
+      {"relative_xdg_is_ignored", "", "XDG_STATE_HOME=state",
+       ".home/.local/state/Quillon/journal.json"},
+      {"data_folder_option", "--data-folder '" + dir / "mine" + "'", "", "mine/journal.json"},
+      {"data_folder_variable", "", "QUILLON_DATA_FOLDER='" + dir / "theirs" + "'",
+       "theirs/journal.json"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    dir.file("work/a.txt");
+    dir.file("job.json", RenameJob({{"ExtText", "log"}}).dump());
+    const CliResult run = RunCli(dir.path(), "run job.json " + row.arguments, "", row.environment);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(dir.exists(row.journal));
+    EXPECT_FALSE(dir.exists("Quillon"));
+    const CliResult undo = RunCli(dir.path(), "undo " + row.arguments, "", row.environment);
+    EXPECT_EQ(undo.status, 0) << undo.err;
+    EXPECT_TRUE(dir.exists("work/a.txt"));
+  }
 }
 
 TEST_F(CliTest, RunWithConflictsTouchesNothingUnlessAskedToUnselect) {

@@ -1,6 +1,9 @@
 #include "flow/startup.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <map>
 
 #include "platform/posix_file_services.h"
 #include "session/settings_file.h"
@@ -239,6 +242,104 @@ TEST(InterruptedJobTextTest, CountsOnlyTheRowsTheJournalSettled) {
     expected.append(row.reach).append("\r\n\r\nDo you want to undo what it did?");
     EXPECT_EQ(InterruptedJobText(onDisk), expected);
   }
+}
+
+}  // namespace
+}  // namespace quillon
+
+namespace quillon {
+namespace {
+
+// With a home, the settings live in the user's configuration folder and the journal in
+// the state folder, whatever folder the program starts in; --data-folder (or
+// QUILLON_DATA_FOLDER) names one folder for both.
+class DataPlacesTest : public StartupTest {
+ protected:
+  DataPlacesTest() { env.variables["HOME"] = dir.folder("home"); }
+};
+
+TEST_F(DataPlacesTest, SettingsAndJournalLiveInTheUsersFolders) {
+  struct Row {
+    const char* name;
+    std::map<std::string, std::string> variables;
+    std::string chosen;    // --data-folder, relative to the test's folder
+    std::string settings;  // where Set.Vostrel goes
+    std::string journal;
+  };
+  const Row rows[] = {
+      {"home_defaults",
+       {},
+       "",
+       "home/.config/Quillon/Set.Vostrel",
+       "home/.local/state/Quillon/journal.json"},
+      {"xdg_variables",
+       {{"XDG_CONFIG_HOME", dir / "cfg"}, {"XDG_STATE_HOME", dir / "st"}},
+       "",
+       "cfg/Quillon/Set.Vostrel",
+       "st/Quillon/journal.json"},
+      {"data_folder_option", {}, "mine", "mine/Set.Vostrel", "mine/journal.json"},
+      {"data_folder_variable",
+       {{"QUILLON_DATA_FOLDER", dir / "theirs"}},
+       "",
+       "theirs/Set.Vostrel",
+       "theirs/journal.json"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    env.variables = row.variables;
+    env.variables["HOME"] = dir / "home";
+    FakeUi ui;
+    Session s(files, env);
+    if (!row.chosen.empty()) s.state.DataFolderChosen = dir / row.chosen;
+    ASSERT_EQ(Run(s, ui), StartResult::Running);
+    EXPECT_TRUE(dir.exists(row.settings));
+    EXPECT_EQ(s.actions.journalPath, dir / row.journal);
+    EXPECT_FALSE(dir.exists("start/Quillon"));
+  }
+}
+
+// The first-use message appears once per user, wherever the program starts.
+TEST_F(DataPlacesTest, TheFirstUseMessageAppearsOncePerUser) {
+  for (const bool first : {true, false}) {
+    env.currentFolder = dir.folder(first ? "one" : "two");
+    FakeUi ui;
+    Session s(files, env);
+    ASSERT_EQ(Run(s, ui), StartResult::Running);
+    EXPECT_EQ(ui.messages.size(), first ? 1u : 0u);
+  }
+}
+
+// Settings an earlier version kept in the start folder are read once, while the new
+// place has none; then the new place wins.
+TEST_F(DataPlacesTest, AnEarlierSettingsFileInTheStartFolderIsReadOnce) {
+  dir.folder("start/Quillon");
+  dir.file("start/Quillon/Set.Vostrel", "\"42\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+  {
+    FakeUi ui;
+    Session s(files, env);
+    ASSERT_EQ(Run(s, ui), StartResult::Running);
+    EXPECT_EQ(s.options.MaxSelectLimit, 42);
+    EXPECT_TRUE(ui.messages.empty());  // no first use: the user has used it before
+  }
+  EXPECT_EQ(dir.read("home/.config/Quillon/Set.Vostrel"), "\"42\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+  dir.file("home/.config/Quillon/Set.Vostrel", "\"7\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+  FakeUi ui;
+  Session s(files, env);
+  ASSERT_EQ(Run(s, ui), StartResult::Running);
+  EXPECT_EQ(s.options.MaxSelectLimit, 7);
+}
+
+// A start folder the user cannot write no longer stops every job: nothing is kept there.
+TEST_F(DataPlacesTest, AStartFolderThatCannotBeWrittenRunsAJob) {
+  dir.file("start/a.txt");
+  ::chmod((dir / "start").c_str(), 0555);
+  FakeUi ui;
+  Session s(files, env);
+  ASSERT_EQ(Main(s, ui, windows), StartResult::Running);
+  ASSERT_FALSE(s.actions.journalPath.empty());
+  ::chmod((dir / "start").c_str(), 0755);
+  EXPECT_FALSE(dir.exists("start/Quillon"));
+  EXPECT_EQ(s.actions.journalPath, dir / "home/.local/state/Quillon/journal.json");
 }
 
 }  // namespace

@@ -269,7 +269,7 @@ TEST_F(MessagesTest, ErrorReportNamesTheSupportAddressAndTheTagAfterABlankLine) 
   ShowErrorReport(s, ui);
   EXPECT_EQ(Shown().text,
             "There was some error.\r\nIt will be helpful if you please report it to " +
-                std::string(kSupportAddress) +
+                SupportAddress() +
                 " . Just include the following message in your email :\r\n\r\n"
                 "Bug-Quillon-ActionDoRename");
   EXPECT_EQ(Shown().buttons, "OK");
