@@ -8,6 +8,7 @@
 #include <limits>
 #include <string_view>
 #include "actions/name_set.h"
+#include "platform/text.h"
 #include "ui/messages.h"
 
 namespace quillon {
@@ -183,16 +184,103 @@ void CheckDestination(Session& s, UserInterface& ui, const std::vector<std::stri
   });
 }
 
+namespace {
+
+std::vector<std::string> Folded(const std::vector<std::string>& names) {
+  std::vector<std::string> folded;
+  folded.reserve(names.size());
+  for (const std::string& name : names) folded.push_back(ToUpper(name));
+  return folded;
+}
+
+}  // namespace
+
+void CheckFoldedNames(Session& s, UserInterface& ui, const DueChecks& due,
+                      const std::vector<std::string>& newNames, bool blindWork, bool blindDest) {
+  const std::vector<std::string> folded = Folded(newNames);
+  const bool renamesInWork = s.state.ActionName == "Rename";
+  // Each check sees the names of its folder as that folder compares them.
+  const auto forWork = [&]() -> const std::vector<std::string>& {
+    return blindWork ? folded : newNames;
+  };
+  const auto forNew = [&]() -> const std::vector<std::string>& {
+    return (renamesInWork ? blindWork : blindDest) ? folded : newNames;
+  };
+  if (due.existingNames) {
+    if (blindWork) {
+      // The working folder's own names, folded, stand in for its list and store.
+      SelectionState& sel = s.selection;
+      const std::vector<std::string> files = sel.Files;
+      const std::vector<std::string> current = sel.store.ComboFile1;
+      sel.Files = Folded(files);
+      sel.store.ComboFile1 = Folded(current);
+      CheckExistingNames(s, forWork());
+      sel.Files = files;
+      sel.store.ComboFile1 = current;
+    } else {
+      CheckExistingNames(s, forWork());
+    }
+  }
+  if (due.newNames) CheckNewNames(s, ui, forNew());
+  if (due.destination) {
+    if (blindDest) {
+      CheckDestinationFolded(s, ui, folded);
+    } else {
+      CheckDestination(s, ui, newNames);
+    }
+  }
+  if (due.existingNames) {
+    if (blindWork) {
+      SelectionStore& store = s.selection.store;
+      const std::vector<std::string> current = store.ComboFile1;
+      store.ComboFile1 = Folded(current);
+      CheckSelectedNamesInTheWay(s, folded);
+      store.ComboFile1 = current;
+    } else {
+      CheckSelectedNamesInTheWay(s, newNames);
+    }
+  }
+}
+
+void CheckDestinationFolded(Session& s, UserInterface& ui,
+                            const std::vector<std::string>& foldedNames) {
+  Guarded(s, ui, "Bug-Quillon-FindConflictWithMove", [&] {
+    auto listed = s.files.ListFiles(s.state.ActionDestFolder);
+    if (!listed.ok()) return listed.status();
+    if (listed->empty()) return Status::Ok();
+    const std::vector<std::string> present = Folded(*listed);
+    NameSet set(present, present.size());
+    for (std::size_t i = 0; i < present.size(); ++i) set.Insert(i);
+    for (std::size_t i = 0; i < foldedNames.size(); ++i) {
+      if (!set.Contains(foldedNames[i])) continue;
+      Raise(s.actions.ConflictDestination);
+      MarkRow(s, i);
+    }
+    return Status::Ok();
+  });
+}
+
 ConflictOutcome FindConflicts(Session& s, UserInterface& ui) {
   if (!s.state.CheckPending) return ConflictOutcome::NotRun;
   const DueChecks due = ChecksFor(s.state.ActionName, s.state.OverwriteConfirmed);
   std::vector<std::string> newNames = NewNames(s);
   if (due.zeroLength) CheckZeroLength(s, ui);
   CheckNameLength(s, newNames);
-  if (due.existingNames) CheckExistingNames(s, newNames);
-  if (due.newNames) CheckNewNames(s, ui, newNames);
-  if (due.destination) CheckDestination(s, ui, newNames);
-  if (due.existingNames) CheckSelectedNamesInTheWay(s, newNames);
+  // Names are compared as the folder's file system compares them: where case does not
+  // count (FAT, exFAT), names that differ only in case are one name.
+  const bool renamesInWork = s.state.ActionName == "Rename";
+  const bool blindWork = (due.existingNames || (due.newNames && renamesInWork)) &&
+                         s.files.CaseBlind(s.state.WorkFolder);
+  const bool blindDest = (due.destination || (due.newNames && !renamesInWork)) &&
+                         s.files.CaseBlind(s.state.ActionDestFolder);
+  if (blindWork || blindDest) {
+    CheckFoldedNames(s, ui, due, newNames, blindWork, blindDest);
+  } else {
+    if (due.existingNames) CheckExistingNames(s, newNames);
+    if (due.newNames) CheckNewNames(s, ui, newNames);
+    if (due.destination) CheckDestination(s, ui, newNames);
+    if (due.existingNames) CheckSelectedNamesInTheWay(s, newNames);
+  }
 
   if (s.rename.ImpossibleTotal < 1) {
     // The checks mark rows only; the names stand as computed.

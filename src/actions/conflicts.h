@@ -44,6 +44,12 @@ void CheckExistingNames(Session& s, const std::vector<std::string>& newNames);
 void CheckSelectedNamesInTheWay(Session& s, const std::vector<std::string>& newNames);
 void CheckNewNames(Session& s, UserInterface& ui, const std::vector<std::string>& newNames);
 void CheckDestination(Session& s, UserInterface& ui, const std::vector<std::string>& newNames);
+// The same checks where a folder's file system does not count case: the names of that
+// folder compared with their case folded.
+void CheckFoldedNames(Session& s, UserInterface& ui, const DueChecks& due,
+                      const std::vector<std::string>& newNames, bool blindWork, bool blindDest);
+void CheckDestinationFolded(Session& s, UserInterface& ui,
+                            const std::vector<std::string>& foldedNames);
 
 // Marks store row i; ImpossibleTotal rises when it was not marked yet.
 void MarkRow(Session& s, std::size_t i);

@@ -148,6 +148,22 @@ RowUndone TakeBackCopy(Session& s, std::size_t i, const UndoFolders& f, const st
   return Reversed(RestoreKept(s, i, f.dest, newName));
 }
 
+// A file a crash left under its step name, half-way through a rename on a file system
+// without RENAME_NOREPLACE (or a change of case where case does not count), by the job
+// or by an earlier undo, takes its old name back.
+RowUndone FromStep(Session& s, const FolderHandle& jobFrom, const FolderHandle& undoFrom,
+                   const FolderHandle& oldFolder, const std::string& oldName,
+                   const std::string& newName) {
+  const std::pair<const FolderHandle*, std::string> steps[] = {
+      {&jobFrom, StepName(oldName, newName)}, {&undoFrom, StepName(newName, oldName)}};
+  for (const auto& [folder, step] : steps) {
+    if (EntryExists(s, *folder, step) && !EntryExists(s, oldFolder, oldName)) {
+      return Reversed(s.files.RenameAt(*folder, step, oldFolder, oldName));
+    }
+  }
+  return kRowSkipped;
+}
+
 // The folder list shows the job's working folder again.
 void ReturnToJobFolder(Session& s, UserInterface& ui) {
   const std::string& folder = s.actions.journal.TextUndoWorkDir;
@@ -196,9 +212,10 @@ void UndoRename(Session& s, UserInterface& ui) {
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoRename", kProgressEvery,
                   [&](std::size_t, const std::string& oldName, const std::string& newName) {
                     const Status renamed = s.files.RenameIn(f.work, newName, oldName);
-                    if (!renamed && (renamed.code() == EEXIST || renamed.code() == ENOENT)) {
-                      return RowUndone(kRowSkipped);
+                    if (!renamed && renamed.code() == ENOENT) {
+                      return FromStep(s, f.work, f.work, f.work, oldName, newName);
                     }
+                    if (!renamed && renamed.code() == EEXIST) return RowUndone(kRowSkipped);
                     return Reversed(renamed);
                   });
 }
@@ -237,7 +254,7 @@ void UndoRenameAndCopy(Session& s, UserInterface& ui) {
                       if (!moved) return Reversed(moved.status());
                       return Reversed(RestoreKept(s, i, f.dest, newName));
                     }
-                    return RowUndone(kRowSkipped);
+                    return FromStep(s, f.work, f.work, f.work, oldName, newName);
                   });
 }
 
@@ -265,6 +282,9 @@ void UndoMoveAndRename(Session& s, UserInterface& ui) {
   const bool completed =
       WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoMovRename", kProgressEvery,
                       [&](std::size_t i, const std::string& oldName, const std::string& newName) {
+                        if (!EntryExists(s, f.dest, newName) && !EntryExists(s, f.work, oldName)) {
+                          return FromStep(s, f.work, f.dest, f.work, oldName, newName);
+                        }
                         if (!EntryExists(s, f.dest, newName) || EntryExists(s, f.work, oldName) ||
                             !MovedFileIsOurs(s, i, f.dest, newName)) {
                           return RowUndone(kRowSkipped);

@@ -230,7 +230,19 @@ Status SetAttributesOf(const Target& path, std::uint16_t word) {
     // Absent, or a file system that cannot hold it: then setxattr reports ENOTSUP.
     newBytes = Encode(*dos, stored);
   }
-  return ApplyModeAndXattr(path, *mode, newMode, oldBytes, newBytes, kOpSetAttributes);
+  if (Status applied =
+          ApplyModeAndXattr(path, *mode, newMode, oldBytes, newBytes, kOpSetAttributes);
+      !applied) {
+    return applied;
+  }
+  // Some file systems take a change of mode without keeping it (exFAT through FUSE): a
+  // ReadOnly that did not stick is no success.
+  const Result<unsigned> now = ModeOf(path, kOpSetAttributes);
+  if (now.ok() && ((*now & kWriteBits) == 0) != ((newMode & kWriteBits) == 0)) {
+    return OsError{EOPNOTSUPP, kOpSetAttributes, path.shown,
+                   "the file system cannot store this attribute"};
+  }
+  return Status::Ok();
 }
 
 Result<RawAttributes> SaveRawAttributesOf(const Target& path) {

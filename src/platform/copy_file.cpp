@@ -1,5 +1,7 @@
 // Copies through a temporary file beside the target: the target is either its old
 // content or the whole new copy, never a partial file, even on a full disk.
+#include <acl/libacl.h>
+#include <attr/libattr.h>
 #include <fcntl.h>
 #include <stdio.h>  // renameat2
 #include <sys/stat.h>
@@ -113,18 +115,32 @@ bool Fill(const Source& source, int out, KeepOwner keepOwner, Durability durabil
           struct stat& made) {
   if (!CopyData(source.fd, out, source.st.st_size)) return false;
   CopyDosAttrib(source.fd, out);
+  // The extended attributes (tags, the origin of a download) as cp -a keeps them; a file
+  // system that cannot hold them takes the data all the same.
+  (void)attr_copy_fd(nullptr, source.fd, nullptr, out, nullptr, nullptr);
   const mode_t mode = source.st.st_mode & 07777;
+  // A file system that keeps no permission bits (FAT through FUSE) takes the data all
+  // the same, as cp -a does.
+  const auto keepMode = [out, mode] {
+    return ::fchmod(out, mode) == 0 || errno == ENOSYS || errno == EOPNOTSUPP || errno == EPERM;
+  };
   // Ownership only where it can be given (root); a copy by a user is the user's. A new
   // owner clears the set-id bits, so the bits are set after it.
   if (keepOwner == KeepOwner::Yes) {
     (void)!::fchown(out, source.st.st_uid, source.st.st_gid);
-    if (::fchmod(out, mode) != 0) return false;
+    if (!keepMode()) return false;
   }
   const timespec times[2] = {source.st.st_atim, source.st.st_mtim};
-  if (::futimens(out, times) != 0 || ::fstat(out, &made) != 0) return false;
+  if ((::futimens(out, times) != 0 && errno != ENOSYS) || ::fstat(out, &made) != 0) return false;
   if ((made.st_mode & 07777) != mode) {
-    if (::fchmod(out, mode) != 0) return false;
-    made.st_mode = (made.st_mode & ~mode_t{07777}) | mode;
+    if (!keepMode()) return false;
+    if (::fstat(out, &made) != 0) return false;
+  }
+  // The access control list too, where there is one and the file system can take it
+  // (perm_copy_fd sets the bits again from it).
+  if (acl_extended_fd(source.fd) == 1 &&
+      perm_copy_fd(nullptr, source.fd, nullptr, out, nullptr) == 0 && ::fstat(out, &made) != 0) {
+    return false;
   }
   return durability == Durability::Cached || ::fdatasync(out) == 0;
 }
@@ -200,7 +216,7 @@ Result<FileIdentity> CopyIntoPlace(int fromDir, const std::string& fromName, int
   // Nobody can open it before it is named, so it starts with the source's permissions.
   Fd out(::openat(toDir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, source->st.st_mode & 0777));
   if (out.get() < 0) {
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOSYS)
       return LastError(operation, where);
     // A file system without unnamed files: a named temporary file beside the target.
     auto temporary = CopyToTemporary(*source, toDir, where, operation, keepOwner, durability);
@@ -266,8 +282,10 @@ Result<FileIdentity> PosixFileServices::CopyAt(const FolderHandle& from,
   if (from.fd() < 0 || to.fd() < 0) {
     return FileServices::CopyAt(from, fromName, to, toName, overwrite, durability);
   }
-  return CopyIntoPlace(from.fd(), fromName, to.fd(), toName, where, kOpCopy, KeepOwner::No,
-                       overwrite, durability);
+  auto made = CopyIntoPlace(from.fd(), fromName, to.fd(), toName, where, kOpCopy, KeepOwner::No,
+                            overwrite, durability);
+  if (made.ok() && !to.stableInodes()) made.value().inode = 0;
+  return made;
 }
 
 }  // namespace quillon

@@ -5,6 +5,24 @@
 
 namespace quillon {
 
+std::string StepName(std::string_view from, std::string_view to) {
+  // FNV-1a over both names: short enough for any file system's names.
+  std::uint64_t hash = 0xcbf29ce484222325ULL;
+  const auto mix = [&hash](std::string_view bytes) {
+    for (const char c : bytes) {
+      hash ^= static_cast<unsigned char>(c);
+      hash *= 0x100000001b3ULL;
+    }
+  };
+  mix(from);
+  mix(std::string_view("/", 1));
+  mix(to);
+  static const char* digits = "0123456789abcdef";
+  std::string name = ".quillon-step-";
+  for (int shift = 60; shift >= 0; shift -= 4) name.push_back(digits[(hash >> shift) & 15]);
+  return name;
+}
+
 Result<MoveOutcome> FileServices::MoveAt(const FolderHandle& from, const std::string& fromName,
                                          const FolderHandle& to, const std::string& toName,
                                          SourceAfterCopy after) {

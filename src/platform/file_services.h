@@ -42,13 +42,19 @@ struct FileIdentity {
 
 // The same file: one inode (it may have been written to since). The device number is
 // not compared: a disk mounted again (a memory card, a loop device, after a restart) may
-// get another one, its files keep their inodes.
+// get another one, its files keep their inodes. An inode of 0 is one the file system
+// does not keep for a file (FAT and exFAT, FUSE): such a file is known by its size and
+// time alone.
 inline bool SameFile(const FileIdentity& a, const FileIdentity& b) {
-  return a.inode == b.inode;
+  return a.inode == b.inode || a.inode == 0 || b.inode == 0;
 }
 // The same file with the same size and modification time: unchanged since it was known.
+// Where inodes are not kept (FAT), times are kept to two seconds only, and may read finer
+// until the file system has stored them.
 inline bool Unchanged(const FileIdentity& a, const FileIdentity& b) {
-  return SameFile(a, b) && a.size == b.size && a.mtimeNs == b.mtimeNs;
+  const std::int64_t slack = a.inode == 0 || b.inode == 0 ? 2'000'000'000 : 0;
+  const std::int64_t apart = a.mtimeNs > b.mtimeNs ? a.mtimeNs - b.mtimeNs : b.mtimeNs - a.mtimeNs;
+  return SameFile(a, b) && a.size == b.size && apart <= slack;
 }
 
 // What a move did: renamed in one step, or, across file systems, copied (the copy as
@@ -87,9 +93,11 @@ inline bool PlainName(std::string_view name) {
 // descriptor (fd() < 0) the calls inside it go by path.
 class FolderHandle {
  public:
-  FolderHandle(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+  FolderHandle(std::string path, int fd, bool stableInodes = true)
+      : path_(std::move(path)), fd_(fd), stableInodes_(stableInodes) {}
   ~FolderHandle();
-  FolderHandle(FolderHandle&& other) noexcept : path_(std::move(other.path_)), fd_(other.fd_) {
+  FolderHandle(FolderHandle&& other) noexcept
+      : path_(std::move(other.path_)), fd_(other.fd_), stableInodes_(other.stableInodes_) {
     other.fd_ = -1;
   }
   FolderHandle(const FolderHandle&) = delete;
@@ -99,10 +107,15 @@ class FolderHandle {
   // The folder with its trailing separator, as it was opened.
   const std::string& path() const { return path_; }
   int fd() const { return fd_; }
+  // Whether the folder's file system keeps a file's inode number (not FAT, exFAT or
+  // FUSE, where it may change while the file stays): the identities it gives carry an
+  // inode of 0 otherwise.
+  bool stableInodes() const { return stableInodes_; }
 
  private:
   std::string path_;
   int fd_;
+  bool stableInodes_;
 };
 
 class FileServices {
@@ -163,6 +176,12 @@ class FileServices {
                                         const RawAttributes& raw) {
     return RestoreRawAttributes(folder.path() + name, raw);
   }
+  // Whether the folder's file system takes names that differ only in case for one name
+  // (FAT, exFAT, a case-folding folder).
+  virtual bool CaseBlind(const std::string& folder) {
+    (void)folder;
+    return false;
+  }
   // Everything written to the folder's file system so far reaches the disk.
   virtual Status SyncFileSystem(const FolderHandle& folder) {
     (void)folder;
@@ -215,6 +234,12 @@ class FileServices {
   virtual std::string DriveOf(const std::string& path) = 0;
   virtual bool DriveReady(const std::string& mountPoint) = 0;
 };
+
+// The name a file takes for a moment, in its own folder, while it is renamed from `from`
+// to `to` on a file system that cannot rename without replacing (FAT and exFAT through
+// FUSE), or changes only the case of its name where case does not count. It is the
+// same for the same two names, so that an undo finds a file a crash left there.
+std::string StepName(std::string_view from, std::string_view to);
 
 // Natural order: case-blind, runs of digits compared by value, ties broken by byte order.
 bool NaturalLess(const std::string& a, const std::string& b);

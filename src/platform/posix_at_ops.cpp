@@ -1,8 +1,10 @@
 // The calls of a job by name inside folders opened at its start: each resolves its name
 // in the folder the job opened, whatever its path has become since.
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>  // renameat2
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -56,14 +58,18 @@ Result<FileIdentity> PosixFileServices::IdentifyAt(const FolderHandle& folder,
   if (::fstatat(folder.fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
     return LastError("identify", folder.path() + name);
   }
-  return IdentityOf(st);
+  FileIdentity id = IdentityOf(st);
+  if (!folder.stableInodes()) id.inode = 0;
+  return id;
 }
 
 Result<FileIdentity> PosixFileServices::IdentifyFolder(const FolderHandle& folder) {
   if (folder.fd() < 0) return Identify(folder.path());
   struct stat st {};
   if (::fstat(folder.fd(), &st) != 0) return LastError("identify", folder.path());
-  return IdentityOf(st);
+  FileIdentity id = IdentityOf(st);
+  if (!folder.stableInodes()) id.inode = 0;
+  return id;
 }
 
 Status PosixFileServices::RenameAt(const FolderHandle& from, const std::string& fromName,
@@ -102,12 +108,16 @@ Result<MoveOutcome> PosixFileServices::MoveAt(const FolderHandle& from, const st
   auto made = CopyIntoPlace(from.fd(), fromName, to.fd(), toName, where, kOpMove, KeepOwner::Yes,
                             Overwrite::No, Durability::Cached);
   if (!made) return made.error();
+  FileIdentity copy = *made;
+  FileIdentity source = IdentityOf(st);
+  if (!to.stableInodes()) copy.inode = 0;
+  if (!from.stableInodes()) source.inode = 0;
   if (after == SourceAfterCopy::Remove && ::unlinkat(from.fd(), fromName.c_str(), 0) != 0) {
     const OsError error = LastError(kOpMove, where);
     ::unlinkat(to.fd(), toName.c_str(), 0);
     return error;
   }
-  return MoveOutcome{true, *made, IdentityOf(st)};
+  return MoveOutcome{true, copy, source};
 }
 
 Status PosixFileServices::DeleteAt(const FolderHandle& folder, const std::string& name) {
@@ -117,6 +127,11 @@ Status PosixFileServices::DeleteAt(const FolderHandle& folder, const std::string
     return LastError(kOpDelete, folder.path() + name);
   }
   return Status::Ok();
+}
+
+bool PosixFileServices::CaseBlind(const std::string& folder) {
+  Fd dir(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  return dir.get() >= 0 && CaseBlindAt(dir.get());
 }
 
 Status PosixFileServices::SyncFileSystem(const FolderHandle& folder) {

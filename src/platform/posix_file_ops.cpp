@@ -1,15 +1,19 @@
 // Existence checks, renames, moves, deletes and folder operations.
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>  // renameat2, RENAME_NOREPLACE
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/posix_file_services.h"
 #include "platform/posix_io.h"
+#include "platform/text.h"
 
 namespace quillon {
 namespace posix {
@@ -72,19 +76,123 @@ Status LinkThenUnlink(const std::string& from, const std::string& to, const char
   return LinkThenUnlinkAt(AT_FDCWD, from, AT_FDCWD, to, operation, PairPath(from, to));
 }
 
+bool CaseBlindAt(int dir) {
+  struct statfs fs {};
+  constexpr long kMsdos = 0x4d44;      // vfat, msdos
+  constexpr long kExfat = 0x2011BAB0;  // the kernel's exfat
+  if (::fstatfs(dir, &fs) == 0 && (fs.f_type == kMsdos || fs.f_type == kExfat)) return true;
+  // Others (FUSE, a case-folding ext4 folder) tell by a name of the folder with its case
+  // changed: when that name is not listed itself but reaches a file, case does not
+  // count. (The names are compared, not inodes: FUSE need not give one file one inode.)
+  Fd readable(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (readable.get() < 0) return false;
+  DIR* listing = ::fdopendir(::dup(readable.get()));
+  if (listing == nullptr) return false;
+  std::unordered_set<std::string> names;
+  for (const dirent* entry = ::readdir(listing); entry != nullptr && names.size() < 4096;
+       entry = ::readdir(listing)) {
+    names.insert(entry->d_name);
+  }
+  ::closedir(listing);
+  for (const std::string& name : names) {
+    std::string flipped = name;
+    for (char& c : flipped) {
+      if (c >= 'a' && c <= 'z') {
+        c = static_cast<char>(c - 32);
+      } else if (c >= 'A' && c <= 'Z') {
+        c = static_cast<char>(c + 32);
+      }
+    }
+    if (flipped == name || names.count(flipped) > 0) continue;
+    struct stat st {};
+    return ::fstatat(dir, flipped.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+  }
+  return false;
+}
+
+namespace {
+
+bool SameEntry(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The rename where neither RENAME_NOREPLACE nor hard links are to be had (FAT and exFAT
+// through FUSE), and the change of a name's case where case does not count: the target
+// is looked for, the file takes its step name in its own folder, the target is looked
+// for again, then the file takes its name. A target that is there (another file than
+// the one renamed) is refused with EEXIST, and the file keeps its name.
+Status CheckedRenameAt(int fromDir, const std::string& from, int toDir, const std::string& to,
+                       bool caseOnly, const char* operation, const std::string& where) {
+  struct stat source {};
+  struct stat target {};
+  if (::fstatat(fromDir, from.c_str(), &source, AT_SYMLINK_NOFOLLOW) != 0) {
+    return LastError(operation, where);
+  }
+  // A change of case only finds the file itself under the new name.
+  const bool taken = !caseOnly && ::fstatat(toDir, to.c_str(), &target, AT_SYMLINK_NOFOLLOW) == 0 &&
+                     !SameEntry(source, target);
+  if (taken) return OsError{EEXIST, operation, where};
+  const std::string step = StepName(from, to);
+  struct stat stepped {};
+  if (::fstatat(fromDir, step.c_str(), &stepped, AT_SYMLINK_NOFOLLOW) == 0) {
+    return OsError{EEXIST, operation, where};
+  }
+  if (::renameat(fromDir, from.c_str(), fromDir, step.c_str()) != 0) {
+    return LastError(operation, where);
+  }
+  // With the file out of the way, any entry of the target's name is another file. (A
+  // change of case has no target of its own: the kernel may still know the new name as
+  // the file's, for a moment, from a look at it.)
+  if (!caseOnly && ::fstatat(toDir, to.c_str(), &target, AT_SYMLINK_NOFOLLOW) == 0) {
+    (void)::renameat(fromDir, step.c_str(), fromDir, from.c_str());
+    return OsError{EEXIST, operation, where};
+  }
+  if (::renameat(fromDir, step.c_str(), toDir, to.c_str()) != 0) {
+    const OsError error = LastError(operation, where);
+    (void)::renameat(fromDir, step.c_str(), fromDir, from.c_str());
+    return error;
+  }
+  return Status::Ok();
+}
+
+// Whether the new name is the file's own but for case, in a folder where case does not
+// count. (FUSE file systems need not give one file the same inode under both names, so
+// the names are compared, not the entries.)
+bool CaseOnly(int fromDir, const std::string& from, int toDir, const std::string& to) {
+  if (from == to || ToUpper(from) != ToUpper(to)) return false;
+  struct stat a {};
+  struct stat b {};
+  if (::fstatat(fromDir, ".", &a, 0) != 0 || ::fstatat(toDir, ".", &b, 0) != 0 ||
+      !SameEntry(a, b)) {
+    return false;
+  }
+  return CaseBlindAt(toDir);
+}
+
+}  // namespace
+
 Status RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std::string& to,
                          const char* operation, const std::string& where) {
   if (::renameat2(fromDir, from.c_str(), toDir, to.c_str(), RENAME_NOREPLACE) == 0) {
     return Status::Ok();
   }
   const OsError renameError = LastError(operation, where);
+  // A new name that the file system takes for the file's own (a change of case where
+  // case does not count) goes through the step name.
+  const bool refused =
+      renameError.code == EEXIST || renameError.code == EINVAL || renameError.code == ENOSYS;
+  if (refused && CaseOnly(fromDir, from, toDir, to)) {
+    return CheckedRenameAt(fromDir, from, toDir, to, true, operation, where);
+  }
   // Some FUSE file systems answer EINVAL to the flag, old kernels ENOSYS.
   if (renameError.code != EINVAL && renameError.code != ENOSYS) return renameError;
   Status linked = LinkThenUnlinkAt(fromDir, from, toDir, to, operation, where);
   if (linked.ok()) return linked;
-  // Where links are impossible too (folders, exfat), the rename's own answer stands.
+  // Where links are impossible too (folders, FAT and exFAT), the checked rename.
   const int linkCode = linked.code();
-  if (linkCode == EPERM || linkCode == EOPNOTSUPP || linkCode == EMLINK) return renameError;
+  if (linkCode == EPERM || linkCode == EOPNOTSUPP || linkCode == EMLINK) {
+    return CheckedRenameAt(fromDir, from, toDir, to, false, operation, where);
+  }
   return linked;
 }
 
@@ -166,7 +274,13 @@ FolderHandle::~FolderHandle() {
 
 FolderHandle PosixFileServices::OpenFolder(const std::string& folder) {
   const int fd = HasNoNul(folder) ? ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC) : -1;
-  return FolderHandle(folder, fd);
+  struct statfs fs {};
+  constexpr long kMsdos = 0x4d44;
+  constexpr long kExfat = 0x2011BAB0;
+  constexpr long kFuse = 0x65735546;
+  const bool unstable = fd >= 0 && ::fstatfs(fd, &fs) == 0 &&
+                        (fs.f_type == kMsdos || fs.f_type == kExfat || fs.f_type == kFuse);
+  return FolderHandle(folder, fd, !unstable);
 }
 
 // renameat2 relative to the folder opened once: no path to build or resolve per file.
@@ -180,7 +294,12 @@ Status PosixFileServices::RenameIn(const FolderHandle& folder, const std::string
     return Status::Ok();
   }
   const int code = errno;
-  if (code == EINVAL || code == ENOSYS) return Rename(folder.path() + from, folder.path() + to);
+  // A file system without the flag, and a new name it takes for the file's own (a change
+  // of case where case does not count): the careful way.
+  if (code == EINVAL || code == ENOSYS || code == EEXIST) {
+    return RenameNoReplaceAt(folder.fd(), from, folder.fd(), to, kOpRename,
+                             PairPath(folder.path() + from, folder.path() + to));
+  }
   return OsError{code, kOpRename, PairPath(folder.path() + from, folder.path() + to)};
 }
 

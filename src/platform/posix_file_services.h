@@ -41,6 +41,7 @@ class PosixFileServices : public FileServices {
   Status RestoreRawAttributesAt(const FolderHandle& folder, const std::string& name,
                                 const RawAttributes& raw) override;
   Status SyncFileSystem(const FolderHandle& folder) override;
+  bool CaseBlind(const std::string& folder) override;
   Status MoveFile(const std::string& from, const std::string& to) override;
   Result<FileIdentity> CopyFile(const std::string& from, const std::string& to,
                                 Overwrite overwrite) override;

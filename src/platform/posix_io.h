@@ -69,6 +69,8 @@ std::string NameOf(const std::string& path);
 Status RenameNoReplace(const std::string& from, const std::string& to, const char* operation);
 Status RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std::string& to,
                          const char* operation, const std::string& where);
+// Whether the folder's file system takes names that differ only in case for one name.
+bool CaseBlindAt(int dir);
 // Creates `to` as a hard link (which fails when the name exists), then removes `from`;
 // on failure `from` is left as it was and `to` is not created.
 Status LinkThenUnlink(const std::string& from, const std::string& to, const char* operation);
