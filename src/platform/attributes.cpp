@@ -1,7 +1,12 @@
 // The attribute word: ReadOnly is the absence of write permission, Hidden/System/Archive
-// are kept in user.DOSATTRIB in the forms Samba and Wine read and write.
+// are kept in user.DOSATTRIB in the forms Samba and Wine read and write; on a FAT file
+// system the kernel serves, in the file's own attribute byte.
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <linux/msdos_fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -116,8 +121,48 @@ std::string Encode(const DosAttrib& old, std::uint32_t stored) {
   return std::string(text, static_cast<std::size_t>(n));
 }
 
+// On a FAT file system the kernel's driver serves (vfat, msdos), the attribute byte of the
+// file's directory entry, whose bits are the word's own. Elsewhere nullopt.
+std::optional<int> OpenOnFat(const Target& path) {
+  struct statfs fs {};
+  if (::statfs(path.sys.c_str(), &fs) != 0 || fs.f_type != MSDOS_SUPER_MAGIC) return std::nullopt;
+  return ::open(path.sys.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+}
+
+// The byte in the ASCII form of user.DOSATTRIB, so that the word, the saved attributes
+// of the journal and their restoring take one path for both places.
+Result<std::optional<std::string>> ReadFatAttributes(int fd, const Target& path,
+                                                     const char* operation) {
+  Fd file(fd);
+  std::uint32_t bits = 0;
+  if (file.get() < 0 || ::ioctl(file.get(), FAT_IOCTL_GET_ATTRIBUTES, &bits) != 0) {
+    return LastError(operation, path.shown);
+  }
+  return std::optional<std::string>(Encode(DosAttrib{}, bits & kStoredBits));
+}
+
+Status WriteFatAttributes(int fd, const Target& path, const std::string& bytes,
+                          const char* operation) {
+  Fd file(fd);
+  const DosAttrib value = Decode(bytes);
+  if (value.form == DosAttrib::Form::Unknown) return OsError{EINVAL, operation, path.shown};
+  std::uint32_t bits = 0;
+  if (file.get() < 0 || ::ioctl(file.get(), FAT_IOCTL_GET_ATTRIBUTES, &bits) != 0) {
+    return LastError(operation, path.shown);
+  }
+  // Bits the word does not manage (a directory's, the volume label's) stay.
+  bits = (bits & ~kStoredBits) | (value.word & kStoredBits);
+  if (::ioctl(file.get(), FAT_IOCTL_SET_ATTRIBUTES, &bits) != 0) {
+    return LastError(operation, path.shown);
+  }
+  return Status::Ok();
+}
+
 // user.DOSATTRIB's exact bytes, nullopt when absent or not supported.
 Result<std::optional<std::string>> ReadDosAttrib(const Target& path, const char* operation) {
+  if (const std::optional<int> fat = OpenOnFat(path)) {
+    return ReadFatAttributes(*fat, path, operation);
+  }
   for (;;) {
     const ssize_t size = ::getxattr(path.sys.c_str(), kDosAttribName, nullptr, 0);
     if (size < 0) {
@@ -144,6 +189,9 @@ Result<DosAttrib> ReadDecoded(const Target& path, const char* operation) {
 }
 
 Status WriteDosAttrib(const Target& path, const std::string& bytes, const char* operation) {
+  if (const std::optional<int> fat = OpenOnFat(path)) {
+    return WriteFatAttributes(*fat, path, bytes, operation);
+  }
   if (::setxattr(path.sys.c_str(), kDosAttribName, bytes.data(), bytes.size(), 0) != 0) {
     return LastError(operation, path.shown);
   }
