@@ -35,7 +35,7 @@ done
 grep -q "^-rwxr-xr-x .* ./usr/share/kio/servicemenus/quillon.desktop\$" <<<"$contents" ||
   { echo "the Dolphin service menu is not executable" >&2; fail=1; }
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libicu libstdc++6 qt6-qpa-plugins libacl1 libattr1; do
+for needed in libqt6widgets6 libicu libstdc++6 qt6-qpa-plugins libacl1 libattr1 libpcre2-32-0; do
   grep -q "$needed" <<<"$depends" || { echo "package does not depend on $needed" >&2; fail=1; }
 done
 size_kb=$(dpkg-deb -f "$deb" Installed-Size)

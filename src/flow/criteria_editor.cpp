@@ -5,6 +5,7 @@
 #include "rename/criteria_complete.h"
 #include "rename/criteria_editor.h"
 #include "rename/editor_focus.h"
+#include "rename/pattern_replace.h"
 #include "ui/messages.h"
 
 namespace quillon {
@@ -32,6 +33,17 @@ void ShowRenameEditor(Session& s, UserInterface& ui) {
 
 void OnEditorOKClick(Session& s, UserInterface& ui) {
   EditorState& e = s.editor;
+  // A pattern the library refuses is shown with its reason, and the box keeps it for
+  // mending.
+  if (e.CheckReplace && s.rename.OptReplacePlace == 13 && !s.rename.EdReplacePattern.empty()) {
+    if (const std::string error = PatternError(s.rename.EdReplacePattern); !error.empty()) {
+      s.message.MessageKey = "MessageOnlyReadyMsg";
+      s.message.MessageReadyText = "The pattern to Replace is not valid: " + error + ".";
+      ShowReadyMessage(s, ui);
+      FocusBox(s, EditorBox::TextReplacePattern);
+      return;
+    }
+  }
   if (CheckCriteriaComplete(s, ui) == "CriteriaSetAgain") return;
   UnselectIncomplete(s, ui);
   if (s.state.SelectedCount >= 2 && s.rename.OptReplacePlace == 1 && s.rename.OptAutoKind == 0) {

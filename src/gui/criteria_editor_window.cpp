@@ -90,6 +90,8 @@ const char* SpokenName(EditorBox box) {
       return "Auto: string";
     case B::TextAutoStart:
       return "Auto: start from";
+    case B::TextReplacePattern:
+      return "Replace: every match of this pattern";
   }
   return "";
 }
@@ -334,7 +336,7 @@ QWidget* CriteriaEditorWindow::BuildInsertAndReplace() {
   Lines(replace)->addLayout(
       Row({Box(B::TextReplaceString, replace), Box(B::TextReplaceAfterNumChar, replace),
            Box(B::TextReplaceAfterString, replace), Box(B::TextReplaceCharAfterNumChar, replace),
-           Box(B::TextReplaceCharAfterString, replace),
+           Box(B::TextReplaceCharAfterString, replace), Box(B::TextReplacePattern, replace),
            Label("LabelMaxReplace", "Max. 2 Digits", replace),
            Label("LabelReplaceHighDigit", "Must be higher than 0 (zero)", replace)}));
   auto* numChar = Frame("FrameReplaceNumChar", "Number of Character", replace);

@@ -5,6 +5,7 @@
 
 #include "platform/text.h"
 #include "rename/name_chars.h"
+#include "rename/pattern_replace.h"
 #include "session/action_kinds.h"
 
 namespace quillon::jobs {
@@ -102,12 +103,17 @@ class Section {
 
 const std::vector<std::string> kInsertPlaces{"InsertAfterNumChars", "InsertBeforeNumChars",
                                              "InsertAfterAString", "InsertBeforeAString"};
-const std::vector<std::string> kReplacePlaces{
-    "ReplaceFileName",          "ReplaceAString",
-    "ReplaceAfterNumChars",     "ReplaceBeforeNumChars",
-    "ReplaceAfterAString",      "ReplaceBeforeAString",
-    "ReplaceCharAfterNumChars", "ReplaceCharBeforeNumChars",
-    "ReplaceCharAfterAString",  "ReplaceCharBeforeAString"};
+const std::vector<std::string> kReplacePlaces{"ReplaceFileName",
+                                              "ReplaceAString",
+                                              "ReplaceAfterNumChars",
+                                              "ReplaceBeforeNumChars",
+                                              "ReplaceAfterAString",
+                                              "ReplaceBeforeAString",
+                                              "ReplaceCharAfterNumChars",
+                                              "ReplaceCharBeforeNumChars",
+                                              "ReplaceCharAfterAString",
+                                              "ReplaceCharBeforeAString",
+                                              "ReplacePattern"};
 const std::vector<std::string> kRemovePlaces{"RemoveAString",
                                              "RemoveAfterNumChars",
                                              "RemoveBeforeNumChars",
@@ -253,8 +259,23 @@ bool ReadCriteria(Section& c, JobSpec& job) {
   if ((!r.ReplaceOn && !Orphan(c, "ReplaceWith", c.Key("ReplacePlace"))) ||
       (!replace.string && !Orphan(c, "ReplaceString", "ReplacePlace \"ReplaceAString\"")) ||
       (!replace.numChars &&
-       !Orphan(c, "ReplaceNumChars", "one of the ReplacePlace keywords \"ReplaceChar...\""))) {
+       !Orphan(c, "ReplaceNumChars", "one of the ReplacePlace keywords \"ReplaceChar...\"")) ||
+      (r.ReplacePlace != "ReplacePattern" &&
+       !Orphan(c, "ReplacePattern", "ReplacePlace \"ReplacePattern\""))) {
     return false;
+  }
+  std::string pattern;
+  if (!c.String("ReplacePattern", pattern)) return false;
+  if (r.ReplacePlace == "ReplacePattern") {
+    r.ReplacePattern = pattern;
+    if (r.ReplacePattern.empty()) return c.Fail("ReplacePattern", "must not be empty");
+    if (r.ReplacePattern.find('/') != std::string::npos ||
+        r.ReplacePattern.find('\0') != std::string::npos) {
+      return c.Fail("ReplacePattern", "may not hold \"/\" or the NUL character");
+    }
+    if (const std::string error = PatternError(r.ReplacePattern); !error.empty()) {
+      return c.Fail("ReplacePattern", "is not a valid pattern: " + error);
+    }
   }
   if (!c.String("ReplaceString", r.ReplaceString) ||
       !c.Int("ReplaceNumChars", r.ReplaceNumChars, 0, 99) ||

@@ -102,6 +102,7 @@ Json Criteria(const JobSpec& job) {
   if (r.ReplaceOn) {
     PutString(o, "ReplacePlace", r.ReplacePlace);
     if (r.ReplacePlace == "ReplaceAString") PutString(o, "ReplaceString", r.ReplaceString);
+    if (r.ReplacePlace == "ReplacePattern") PutString(o, "ReplacePattern", r.ReplacePattern);
     PutString(o, "ReplaceWith", r.ReplaceWith);
     if (UsesCharCount(r.ReplacePlace)) PutNumber(o, "ReplaceNumChars", r.ReplaceNumChars);
     PutAnchors(o, "Replace", r.ReplacePlace, r.ReplaceAfterNum, r.ReplaceBeforeNum,

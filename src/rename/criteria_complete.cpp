@@ -6,6 +6,7 @@
 #include "rename/criteria_editor.h"
 #include "rename/criteria_summary.h"
 #include "rename/editor_boxes.h"
+#include "rename/pattern_replace.h"
 
 namespace quillon {
 namespace {
@@ -31,7 +32,8 @@ constexpr EditorBox kReplaceBoxes[] = {B::TextReplaceString,
                                        B::TextReplaceCharAfterNumChar,
                                        B::TextReplaceCharAfterString,
                                        B::TextReplaceNumChar,
-                                       B::TextReplaceWith};
+                                       B::TextReplaceWith,
+                                       B::TextReplacePattern};
 constexpr EditorBox kRemoveBoxes[] = {B::TextRemoveString,          B::TextRemoveAfterNumChar,
                                       B::TextRemoveAfterString,     B::TextRemoveCharAfterNumChar,
                                       B::TextRemoveCharAfterString, B::TextRemoveNumChar};
@@ -199,6 +201,11 @@ const char* ReplaceMissing(const Session& s) {
   if ((i == 5 || i == 6) && r.EdReplaceAfterString.empty()) {
     return i == 5 ? "ReplaceAfterString" : "ReplaceBeforeString";
   }
+  // A pattern the library refuses is as good as none.
+  if (i == 13 && (r.EdReplacePattern.empty() || !PatternError(r.EdReplacePattern).empty())) {
+    return "ReplacePattern";
+  }
+  if (i == 13) return nullptr;
   if (i >= 7 && r.EdReplaceNumChar == 0) return "ReplaceNumChars";
   if ((i == 9 || i == 10) && r.EdReplaceCharAfterNum == 0) {
     return i == 9 ? "ReplaceAfterNum" : "ReplaceBeforeNum";

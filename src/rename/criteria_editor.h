@@ -28,7 +28,8 @@ inline constexpr const char* kComboReplace[] = {"Select what to Replace",
                                                 "Num Char. after this num Chars :",
                                                 "Num Char. before this num Char :",
                                                 "Num Char. after this String :",
-                                                "Num Char. before this String :"};
+                                                "Num Char. before this String :",
+                                                "Every match of this pattern :"};
 inline constexpr const char* kComboRemove[] = {"Select what to Remove",
                                                "This String :",
                                                "All after this number of Chars :",

@@ -43,6 +43,7 @@ std::int16_t ReplaceIndex(const RenameCriteria& c) {
   if (p == "ReplaceCharBeforeNumChars") return Counted(c.ReplaceBeforeNum, 8, 10);
   if (p == "ReplaceCharAfterAString") return 11;
   if (p == "ReplaceCharBeforeAString") return 12;
+  if (p == "ReplacePattern") return 13;
   return 0;
 }
 
@@ -120,7 +121,7 @@ void EnterPositional(Session& s, UserInterface& ui, const RenameCriteria& c) {
   OnCheckReplaceClick(s, ui, c.ReplaceOn);
   if (c.ReplaceOn) {
     const std::int16_t i = ReplaceIndex(c);
-    const bool chars = i >= 7;
+    const bool chars = i >= 7 && i <= 12;
     OnCheckReplaceAddSpaceClick(s, ui, HasSpace(c.ReplaceWith));
     OnComboReplaceClick(s, ui, i);
     const std::string count = CountText(c.ReplaceAfterNum + c.ReplaceBeforeNum);
@@ -129,6 +130,7 @@ void EnterPositional(Session& s, UserInterface& ui, const RenameCriteria& c) {
     Set(s, ui, chars ? B::TextReplaceCharAfterNumChar : B::TextReplaceAfterNumChar, count);
     Set(s, ui, chars ? B::TextReplaceCharAfterString : B::TextReplaceAfterString, anchor);
     Set(s, ui, B::TextReplaceNumChar, CountText(c.ReplaceNumChars));
+    Set(s, ui, B::TextReplacePattern, c.ReplacePattern);
     Set(s, ui, B::TextReplaceWith, c.ReplaceWith);
   }
   OnCheckRemoveClick(s, ui, c.RemoveOn);

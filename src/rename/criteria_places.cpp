@@ -42,6 +42,7 @@ void ClearReplace(RenameCriteria& c) {
   c.ReplaceNumChars = c.ReplaceAfterNum = c.ReplaceBeforeNum = 0;
   c.ReplaceAfterString.clear();
   c.ReplaceBeforeString.clear();
+  c.ReplacePattern.clear();
 }
 
 void ClearRemove(RenameCriteria& c) {
@@ -106,6 +107,7 @@ const PlaceRow kReplacePlaces[] = {
      &R::EdReplaceCharAfterString},
     {"ReplaceCharBeforeAString", nullptr, nullptr, &C::ReplaceBeforeString,
      &R::EdReplaceCharAfterString},
+    {"ReplacePattern", nullptr, nullptr, &C::ReplacePattern, &R::EdReplacePattern},
 };
 
 const PlaceRow kRemovePlaces[] = {

@@ -59,6 +59,9 @@ std::string ReplaceLine(const RenameCriteria& c) {
   if (p == "ReplaceCharBeforeAString") {
     return "Replace " + k + " Chars before :: " + c.ReplaceBeforeString + " - with :: " + w + ".";
   }
+  if (p == "ReplacePattern") {
+    return "Replace every match of :: " + c.ReplacePattern + " :: with :: " + w + ".";
+  }
   return "Replace :: No";
 }
 

@@ -35,6 +35,7 @@ Form FormOf(std::string_view keyword, std::string_view prefix) {
   if (form == "CharBeforeNumChars") return Form::kCharBeforeNumChars;
   if (form == "CharAfterAString") return Form::kCharAfterAString;
   if (form == "CharBeforeAString") return Form::kCharBeforeAString;
+  if (form == "Pattern") return Form::kPattern;
   return Form::kNone;
 }
 

@@ -20,6 +20,7 @@ enum class Form {
   kCharBeforeNumChars,
   kCharAfterAString,
   kCharBeforeAString,
+  kPattern,  // every match of a regular expression (Replace only)
 };
 
 // The form of keyword when it starts with prefix ("Insert", "Replace", "Remove",

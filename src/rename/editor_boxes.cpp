@@ -39,6 +39,7 @@ constexpr std::array<BoxInfo, kEditorBoxCount> kBoxes{{
     {"TextAutoAfterNumChar", 2, nullptr, &RenameState::EdAutoNum},
     {"TextAutoAfterString", 0, &RenameState::EdAutoString, nullptr},
     {"TextAutoStart", 0, &RenameState::EdAutoStart, nullptr},
+    {"TextReplacePattern", 0, &RenameState::EdReplacePattern, nullptr},
 }};
 
 const BoxInfo& Info(EditorBox box) {

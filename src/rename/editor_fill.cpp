@@ -53,8 +53,9 @@ void FillReplaceBoxes(Session& s, UserInterface& ui) {
   const RenameCriteria& c = r.criteria;
   const bool same = i == r.SavedReplacePlace;
   Set(s, ui, B::TextReplaceWith, If(same, c.ReplaceWith));
-  Set(s, ui, B::TextReplaceNumChar, If(same && i >= 7, CountText(c.ReplaceNumChars)));
+  Set(s, ui, B::TextReplaceNumChar, If(same && i >= 7 && i <= 12, CountText(c.ReplaceNumChars)));
   Set(s, ui, B::TextReplaceString, If(same && i == 2, c.ReplaceString));
+  Set(s, ui, B::TextReplacePattern, If(same && i == 13, c.ReplacePattern));
   const std::int16_t after = c.ReplaceAfterNum;
   const std::int16_t before = c.ReplaceBeforeNum;
   Set(s, ui, B::TextReplaceAfterNumChar, If(same, CountText(i == 3 ? after : i == 4 ? before : 0)));
@@ -140,6 +141,7 @@ void FocusReplace(Session& s) {
   if (i == 11 || i == 12) {
     FocusPath(s, {B::TextReplaceCharAfterString, B::TextReplaceNumChar, B::TextReplaceWith});
   }
+  if (i == 13) FocusPath(s, {B::TextReplacePattern, B::TextReplaceWith});
 }
 
 void FocusRemove(Session& s) {

@@ -82,6 +82,9 @@ constexpr const char* kOnlyAlphaAutoText =
     "will be the starting Text and will increase for each additional file names in Ascending "
     "order.";
 
+constexpr const char* kPatternText =
+    "A pattern can not hold the character / : no file name has one.";
+
 // A refusal's message: a catalogue message, or a "ready" one with the verdict's text.
 void ShowRefusal(Session& s, UserInterface& ui, const KeyVerdict& verdict) {
   if (verdict.messageKey.empty()) return;
@@ -198,6 +201,11 @@ KeyVerdict EditorKeyFilter(const Session& s, EditorBox box, char32_t key) {
   if (box == B::TextExt) {
     if (IsDigit(key) || IsAsciiLetter(key)) return {};
     return Refuse("MessageOnlyReadyMsg", kExtensionText);
+  }
+  if (box == B::TextReplacePattern) {
+    // Any character a name can hold, and the pattern's own; "/" is in no name.
+    if (key == U'/' || key == 0) return Refuse("MessageOnlyReadyMsg", kPatternText);
+    return {};
   }
   if (const bool* flag = IncludeSpaceFlag(s.editor, box)) {
     if (key == U' ')

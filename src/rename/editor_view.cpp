@@ -93,6 +93,7 @@ void Replace(const Session& s, Builder& b) {
   b.Show(B::TextReplaceAfterString, i == 5 || i == 6);
   b.Show(B::TextReplaceCharAfterNumChar, charNumber);
   b.Show(B::TextReplaceCharAfterString, charString);
+  b.Show(B::TextReplacePattern, i == 13);
   b.Show({"LabelMaxReplace", "LabelReplaceHighDigit"}, number || charNumber);
 
   bool numChar = i == 7 || i == 8;
@@ -104,7 +105,8 @@ void Replace(const Session& s, Builder& b) {
   if (i == 2) with = b.Filled(B::TextReplaceString);
   if (number) with = b.Filled(B::TextReplaceAfterNumChar);
   if (i == 5 || i == 6) with = b.Filled(B::TextReplaceAfterString);
-  if (i >= 7) with = numChar && b.Filled(B::TextReplaceNumChar);
+  if (i >= 7 && i <= 12) with = numChar && b.Filled(B::TextReplaceNumChar);
+  if (i == 13) with = b.Filled(B::TextReplacePattern);
   b.Show("FrameReplaceWith", with);
 }
 

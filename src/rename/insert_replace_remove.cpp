@@ -40,6 +40,14 @@ PositionalTransform PositionalTransform::Replace(const RenameCriteria& c, const 
     return t;
   }
   if (t.form_ == Form::kNone) return t;
+  if (t.form_ == Form::kPattern) {
+    // A pattern the editor or the job file let through is valid; one that is not does
+    // nothing rather than guess.
+    t.pattern_ = PatternReplace::Compile(c.ReplacePattern, t.text_);
+    if (t.pattern_) t.kind_ = Kind::kPattern;
+    t.markNotPossible_ = o.ReplaceRigid;
+    return t;
+  }
   t.kind_ = Kind::kCut;
   const bool after = IsAfterForm(t.form_);
   t.n_ = after ? c.ReplaceAfterNum : c.ReplaceBeforeNum;
@@ -77,6 +85,10 @@ Outcome PositionalTransform::Apply(std::u32string& name) const {
   if (kind_ == Kind::kWholeName) {
     name.assign(text_);
     return Outcome::kDone;
+  }
+  if (kind_ == Kind::kPattern) {
+    // No match is "not possible", as a string not found is.
+    return pattern_->Apply(name) || !markNotPossible_ ? Outcome::kDone : Outcome::kMark;
   }
   const Cut cut = kind_ == Kind::kInsert ? FindInsertionPoint(form_, name, n_, anchor_)
                                          : FindCut(form_, name, n_, count_, anchor_);

@@ -3,9 +3,11 @@
 // criteria record (texts decoded to code points, keywords resolved) and then applied to
 // one base name at a time.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "rename/cuts.h"
+#include "rename/pattern_replace.h"
 #include "session/options.h"
 #include "session/rename_state.h"
 
@@ -54,7 +56,7 @@ class PositionalTransform {
   Outcome Apply(std::u32string& name) const;
 
  private:
-  enum class Kind { kNone, kInsert, kCut, kWholeName };
+  enum class Kind { kNone, kInsert, kCut, kWholeName, kPattern };
   Kind kind_ = Kind::kNone;
   Form form_ = Form::kNone;
   int n_ = 0;
@@ -63,6 +65,7 @@ class PositionalTransform {
   std::u32string text_;  // put in at the place; "" for Remove
   bool markNotPossible_ = false;
   bool markShortfall_ = false;  // otherwise the characters that are there give way
+  std::optional<PatternReplace> pattern_;
 };
 
 }  // namespace quillon

@@ -35,8 +35,9 @@ enum class EditorBox : std::uint8_t {
   TextAutoAfterNumChar,
   TextAutoAfterString,
   TextAutoStart,
+  TextReplacePattern,
 };
-inline constexpr std::size_t kEditorBoxCount = 23;
+inline constexpr std::size_t kEditorBoxCount = 24;
 
 struct EditorState {
   // frmRen is shown.

@@ -57,6 +57,7 @@ struct RenameCriteria {
   std::int16_t ReplaceBeforeNum = 0;
   std::string ReplaceAfterString;
   std::string ReplaceBeforeString;
+  std::string ReplacePattern;  // "ReplacePattern": a regular expression
 
   // Remove.
   bool RemoveOn = false;
@@ -130,6 +131,7 @@ struct RenameState {
   std::string EdReplaceString;
   std::string EdReplaceAfterString;
   std::string EdReplaceCharAfterString;
+  std::string EdReplacePattern;
   std::string EdRemoveString;
   std::string EdRemoveAfterString;
   std::string EdRemoveCharAfterString;

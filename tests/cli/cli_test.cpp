@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -339,8 +340,8 @@ TEST_F(CliTest, TheJobIsReadFromStandardInputPipesAndDevices) {
        "a.txt -> a.md\n", ""},
       {"dev_stdin_redirected", "", "preview /dev/stdin < job.json", 0, "a.txt -> a.md\n", ""},
       {"dev_stdin_from_a_pipe", "cat job.json |", "preview /dev/stdin", 0, "a.txt -> a.md\n", ""},
-      {"fifo_with_a_writer", "cat job.json > fifo.json &", "preview fifo.json", 0,
-       "a.txt -> a.md\n", ""},
+      {"fifo_with_a_writer", "timeout 20 sh -c 'cat job.json > fifo.json' &", "preview fifo.json",
+       0, "a.txt -> a.md\n", ""},
       {"empty_input", "", "preview -", 2, "", "quillon-cli: (standard input):1:1: not valid JSON"},
       {"too_large_from_a_pipe", "head -c 67108865 /dev/zero |", "preview -", 2, "", tooLarge},
       {"at_the_cap_is_read", "head -c 67108864 /dev/zero |", "preview -", 2, "",
@@ -453,6 +454,34 @@ TEST_F(CliTest, LettersBeyondAsciiChangeCase) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
   }
+}
+
+// Camera names by a pattern with a group: a name without a match is "not possible" by
+// default, left as it is without the Replace flag; undo puts every name back.
+TEST_F(CliTest, APatternWithGroupsRenamesAndIsUndone) {
+  for (const char* name : {"IMG_0001.JPG", "IMG_0002.JPG", "notes.txt"}) {
+    dir.file("work/" + std::string(name));
+  }
+  json job = RenameJob({{"ReplacePlace", "ReplacePattern"},
+                        {"ReplacePattern", "^IMG_(\\d+)$"},
+                        {"ReplaceWith", "Holiday $1"}});
+  job["selection"] = {{"SelectionMode", "All"}};
+  EXPECT_EQ(Job("preview", job).status, 1);
+  job["options"] = {{"ReplaceRigid", false}};
+  const CliResult run = Job("run", job, "--journal j.json");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  const auto names = [this] {
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(work)) {
+      found.push_back(entry.path().filename().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  EXPECT_EQ(names(),
+            (std::vector<std::string>{"Holiday 0001.JPG", "Holiday 0002.JPG", "notes.txt"}));
+  ASSERT_EQ(RunCli(dir.path(), "undo --journal j.json").status, 0);
+  EXPECT_EQ(names(), (std::vector<std::string>{"IMG_0001.JPG", "IMG_0002.JPG", "notes.txt"}));
 }
 
 TEST_F(CliTest, PreviewReportsConflictsWithExitOne) {

@@ -106,6 +106,41 @@ TEST_F(CriteriaEditorTest, ReplaceThisStringRenamesTheFiles) {
   EXPECT_EQ(StartNames(), (std::vector<std::string>{"Quillon", "a-b.txt", "c-d.txt"}));
 }
 
+// A pattern the library refuses keeps the editor open with the library's reason; mended,
+// its groups build the new names.
+TEST_F(CriteriaEditorTest, APatternWithGroupsRenamesTheFilesOnceItIsValid) {
+  SelectAll();
+  Click("ImageRenameCriteria");
+  Click("CheckReplace");
+  Choose("ComboReplace", 13);
+  EXPECT_TRUE(Find("TextReplacePattern")->hasFocus());
+  Type("TextReplacePattern", "(\\w) (\\w");
+  ASSERT_TRUE(Find("FrameReplaceWith")->isVisible());
+  Type("TextReplaceWith", "$2_$1");
+  Click("ImageOK");
+  EXPECT_TRUE(Find("frmRen")->isVisible());
+  ASSERT_FALSE(ui.autoAnswered().empty());
+  EXPECT_EQ(ui.autoAnswered().back().text,
+            "The pattern to Replace is not valid: missing closing parenthesis at character 9.");
+  Type("TextReplacePattern", ")");
+  Run();
+  EXPECT_EQ(StartNames(), (std::vector<std::string>{"Quillon", "b_a.txt", "d_c.txt"}));
+  EXPECT_EQ(Text("LabelCriReplace"),
+            QStringLiteral("Replace every match of :: (\\w) (\\w) :: with :: $2_$1."));
+}
+
+// The pattern box takes what a pattern needs, but not the "/" no name can hold.
+TEST_F(CriteriaEditorTest, ThePatternBoxRefusesOnlyTheSlash) {
+  Click("ImageRenameCriteria");
+  Click("CheckReplace");
+  Choose("ComboReplace", 13);
+  Type("TextReplacePattern", "^[a-z]+ *(\\d{2,})$|a/b");
+  EXPECT_EQ(Text("TextReplacePattern"), QStringLiteral("^[a-z]+ *(\\d{2,})$|ab"));
+  ASSERT_FALSE(ui.autoAnswered().empty());
+  EXPECT_EQ(ui.autoAnswered().back().text,
+            "A pattern can not hold the character / : no file name has one.");
+}
+
 TEST_F(CriteriaEditorTest, RemoveAndAutoNumberWithZeroFill) {
   SelectAll();
   Click("ImageRenameCriteria");

@@ -150,6 +150,10 @@ TEST_F(JobFromSessionTest, GivesBackTheJobThatSetItUp) {
              {"action", {{"ActionName", "Copy And Rename"}, {"DestFolder", dir / "out" + "/"}}}});
   RoundTrip({{"selection", {{"SelectionMode", "All"}}},
              {"action", {{"ActionName", "Set Attribute"}, {"AttributeIndex", 2}}}});
+  RoundTrip({{"criteria",
+              {{"ReplacePlace", "ReplacePattern"},
+               {"ReplacePattern", "IMG_(\\d+)"},
+               {"ReplaceWith", "Holiday $1"}}}});
 }
 
 // "Open Job..." on a window's session: a bad file changes nothing; a good one sets it up.
@@ -179,6 +183,15 @@ TEST_F(OpenJobTest, AFileThatDoesNotValidateNamesTheKeyAndChangesNothing) {
       {R"({"folder": "/usr"})", "system folder"},
       {R"({"action": {"ActionName": "Copy", "DestFolder": "/no/such"}})", "action.DestFolder"},
       {R"([1, 2])", "must be a JSON object"},
+      {R"({"criteria": {"ReplacePlace": "ReplacePattern", "ReplacePattern": "IMG_(\\d+",
+                        "ReplaceWith": "x"}})",
+       "criteria.ReplacePattern: is not a valid pattern: missing closing parenthesis at "
+       "character 9"},
+      {R"({"criteria": {"ReplacePlace": "ReplacePattern", "ReplacePattern": "a/b",
+                        "ReplaceWith": "x"}})",
+       "criteria.ReplacePattern: may not hold"},
+      {R"({"criteria": {"ReplacePlace": "ReplacePattern", "ReplaceWith": "x"}})",
+       "criteria.ReplacePattern: must not be empty"},
   };
   for (const NormalCase& c : cases) {
     const std::string before = Snapshot();

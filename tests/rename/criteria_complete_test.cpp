@@ -351,6 +351,9 @@ TEST(CriteriaComplete, EachCriterionIsJudgedByWhatItsChoiceNeeds) {
        then(then(replace(12), type(B::TextReplaceCharAfterString, "o")),
             type(B::TextReplaceNumChar, "2")),
        ""},
+      {"replace_pattern_missing", replace(13), "Replace"},
+      {"replace_pattern_invalid", then(replace(13), type(B::TextReplacePattern, "(a")), "Replace"},
+      {"replace_pattern", then(replace(13), type(B::TextReplacePattern, "(a)")), ""},
       // Remove.
       {"remove_no_place", [](Editor& e) { OnCheckRemoveClick(e.s, e.ui, true); }, "Remove"},
       {"remove_string_missing", remove(1), "Remove"},

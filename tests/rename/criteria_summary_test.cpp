@@ -223,6 +223,8 @@ TEST(CriteriaSummary, ReplaceLineForEachKeyword) {
        "Replace 1 Chars after :: x - with :: W."},
       {"chars_before_string", "ReplaceCharBeforeAString", 1, 0, 0, "", "x",
        "Replace 1 Chars before :: x - with :: W."},
+      {"pattern", "ReplacePattern", 0, 0, 0, "", "",
+       "Replace every match of :: IMG_(\\d+) :: with :: W."},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -232,6 +234,7 @@ TEST(CriteriaSummary, ReplaceLineForEachKeyword) {
     c.ReplacePlace = row.place;
     c.ReplaceWith = "W";
     if (std::string(row.place) == "ReplaceAString") c.ReplaceString = "old";
+    if (std::string(row.place) == "ReplacePattern") c.ReplacePattern = "IMG_(\\d+)";
     c.ReplaceNumChars = row.numChars;
     c.ReplaceAfterNum = row.afterNum;
     c.ReplaceBeforeNum = row.beforeNum;
