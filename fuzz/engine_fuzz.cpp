@@ -49,7 +49,8 @@ const char* const kReplace[] = {"",
                                 "ReplaceCharAfterNumChars",
                                 "ReplaceCharBeforeNumChars",
                                 "ReplaceCharAfterAString",
-                                "ReplaceCharBeforeAString"};
+                                "ReplaceCharBeforeAString",
+                                "ReplacePattern"};
 const char* const kRemove[] = {"",
                                "RemoveAString",
                                "RemoveAfterNumChars",
@@ -102,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   c.ReplaceBeforeNum = in.Small();
   c.ReplaceAfterString = in.Text(3);
   c.ReplaceBeforeString = in.Text(3);
+  c.ReplacePattern = in.Text(6);  // valid or not: an invalid one changes nothing
   c.RemovePlace = in.Pick(kRemove);
   c.RemoveOn = !c.RemovePlace.empty();
   c.RemoveString = in.Text(3);

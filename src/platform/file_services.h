@@ -97,7 +97,10 @@ class FolderHandle {
       : path_(std::move(path)), fd_(fd), stableInodes_(stableInodes) {}
   ~FolderHandle();
   FolderHandle(FolderHandle&& other) noexcept
-      : path_(std::move(other.path_)), fd_(other.fd_), stableInodes_(other.stableInodes_) {
+      : path_(std::move(other.path_)),
+        fd_(other.fd_),
+        stableInodes_(other.stableInodes_),
+        learnt_(other.learnt_) {
     other.fd_ = -1;
   }
   FolderHandle(const FolderHandle&) = delete;
@@ -111,11 +114,20 @@ class FolderHandle {
   // FUSE, where it may change while the file stays): the identities it gives carry an
   // inode of 0 otherwise.
   bool stableInodes() const { return stableInodes_; }
+  // What a job learnt of the folder's file system from its first files, so that the
+  // others go the way that works at once: renames checked by hand (no RENAME_NOREPLACE,
+  // no hard links), and whether case counts (-1: not known yet).
+  struct Learnt {
+    bool checkedRenames = false;
+    std::int8_t caseBlind = -1;
+  };
+  Learnt& learnt() const { return learnt_; }
 
  private:
   std::string path_;
   int fd_;
   bool stableInodes_;
+  mutable Learnt learnt_;
 };
 
 class FileServices {

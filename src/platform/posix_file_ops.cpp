@@ -158,7 +158,8 @@ Status CheckedRenameAt(int fromDir, const std::string& from, int toDir, const st
 // Whether the new name is the file's own but for case, in a folder where case does not
 // count. (FUSE file systems need not give one file the same inode under both names, so
 // the names are compared, not the entries.)
-bool CaseOnly(int fromDir, const std::string& from, int toDir, const std::string& to) {
+bool CaseOnly(int fromDir, const std::string& from, int toDir, const std::string& to,
+              std::int8_t* caseBlind) {
   if (from == to || ToUpper(from) != ToUpper(to)) return false;
   struct stat a {};
   struct stat b {};
@@ -166,13 +167,16 @@ bool CaseOnly(int fromDir, const std::string& from, int toDir, const std::string
       !SameEntry(a, b)) {
     return false;
   }
-  return CaseBlindAt(toDir);
+  if (caseBlind == nullptr) return CaseBlindAt(toDir);
+  if (*caseBlind < 0) *caseBlind = CaseBlindAt(toDir) ? 1 : 0;
+  return *caseBlind == 1;
 }
 
 }  // namespace
 
 Status RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std::string& to,
-                         const char* operation, const std::string& where) {
+                         const char* operation, const std::string& where, bool* checked,
+                         std::int8_t* caseBlind) {
   if (::renameat2(fromDir, from.c_str(), toDir, to.c_str(), RENAME_NOREPLACE) == 0) {
     return Status::Ok();
   }
@@ -181,7 +185,7 @@ Status RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const 
   // case does not count) goes through the step name.
   const bool refused =
       renameError.code == EEXIST || renameError.code == EINVAL || renameError.code == ENOSYS;
-  if (refused && CaseOnly(fromDir, from, toDir, to)) {
+  if (refused && CaseOnly(fromDir, from, toDir, to, caseBlind)) {
     return CheckedRenameAt(fromDir, from, toDir, to, true, operation, where);
   }
   // Some FUSE file systems answer EINVAL to the flag, old kernels ENOSYS.
@@ -191,6 +195,7 @@ Status RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const 
   // Where links are impossible too (folders, FAT and exFAT), the checked rename.
   const int linkCode = linked.code();
   if (linkCode == EPERM || linkCode == EOPNOTSUPP || linkCode == EMLINK) {
+    if (checked != nullptr) *checked = true;
     return CheckedRenameAt(fromDir, from, toDir, to, false, operation, where);
   }
   return linked;
@@ -290,6 +295,14 @@ Status PosixFileServices::RenameIn(const FolderHandle& folder, const std::string
   if (folder.fd() < 0 || !PlainName(from) || !PlainName(to)) {
     return Rename(folder.path() + from, folder.path() + to);
   }
+  FolderHandle::Learnt& learnt = folder.learnt();
+  if (learnt.checkedRenames) {
+    // The job's first files found neither the flag nor links: straight to the checked
+    // rename, without asking again per file.
+    const bool caseOnly = CaseOnly(folder.fd(), from, folder.fd(), to, &learnt.caseBlind);
+    return CheckedRenameAt(folder.fd(), from, folder.fd(), to, caseOnly, kOpRename,
+                           PairPath(folder.path() + from, folder.path() + to));
+  }
   if (::renameat2(folder.fd(), from.c_str(), folder.fd(), to.c_str(), RENAME_NOREPLACE) == 0) {
     return Status::Ok();
   }
@@ -297,8 +310,12 @@ Status PosixFileServices::RenameIn(const FolderHandle& folder, const std::string
   // A file system without the flag, and a new name it takes for the file's own (a change
   // of case where case does not count): the careful way.
   if (code == EINVAL || code == ENOSYS || code == EEXIST) {
-    return RenameNoReplaceAt(folder.fd(), from, folder.fd(), to, kOpRename,
-                             PairPath(folder.path() + from, folder.path() + to));
+    bool checked = false;
+    Status renamed = RenameNoReplaceAt(folder.fd(), from, folder.fd(), to, kOpRename,
+                                       PairPath(folder.path() + from, folder.path() + to), &checked,
+                                       &learnt.caseBlind);
+    if (checked && code != EEXIST) learnt.checkedRenames = true;
+    return renamed;
   }
   return OsError{code, kOpRename, PairPath(folder.path() + from, folder.path() + to)};
 }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/file_services.h"
@@ -67,8 +68,11 @@ std::string NameOf(const std::string& path);
 // RENAME_NOREPLACE flag, falls back to LinkThenUnlink. The At form takes names relative
 // to folder descriptors (AT_FDCWD for paths), and `where` for its errors.
 Status RenameNoReplace(const std::string& from, const std::string& to, const char* operation);
+// `checked`, when given, is set when the rename was checked by hand because the file
+// system takes neither the flag nor links; `caseBlind` caches what CaseBlindAt found.
 Status RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std::string& to,
-                         const char* operation, const std::string& where);
+                         const char* operation, const std::string& where, bool* checked = nullptr,
+                         std::int8_t* caseBlind = nullptr);
 // Whether the folder's file system takes names that differ only in case for one name.
 bool CaseBlindAt(int dir);
 // Creates `to` as a hard link (which fails when the name exists), then removes `from`;

@@ -53,8 +53,6 @@ TEST(PatternReplace, EveryMatchOfTheBaseNameGivesWayToTheWithText) {
 }
 
 TEST(PatternReplace, ANameWithoutAMatchFollowsTheReplaceFlag) {
-  RenameHarness marked;
-  marked.Select("a.txt|b.txt");
   EXPECT_EQ(Renamed("a.txt|b.txt", "a", "Z", true), "Z.txt|#$#b.txt");
   EXPECT_EQ(Renamed("a.txt|b.txt", "a", "Z", false), "Z.txt|b.txt");
   RenameHarness h;
