@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libicu-dev
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   fonts-dejavu-core desktop-file-utils man-db dpkg-dev librsvg2-bin
-  libattr1-dev libacl1-dev libpcre2-dev
+  libattr1-dev libacl1-dev libpcre2-dev libexiv2-dev
   # The tests' own disks: ext4 images that lose power, FAT32 and exFAT memory cards
   # through FUSE, and the tools that set an ACL to copy.
   e2fsprogs dosfstools fusefat exfatprogs exfat-fuse fuse3 acl

@@ -1,0 +1,83 @@
+// The date a photo was taken, read from EXIF written into small JPEGs by the tests, and
+// its odd values that fall back to the modification time.
+#include <ctime>
+#include <exiv2/exiv2.hpp>
+
+#include <gtest/gtest.h>
+
+#include "platform/photo_date.h"
+#include "support/temp_dir.h"
+
+namespace quillon {
+namespace {
+
+using testing::TempDir;
+
+// The local time of a wall-clock date, as the reader should give it.
+std::int64_t Local(int year, int month, int day, int hour, int minute, int second) {
+  std::tm tm{};
+  tm.tm_year = year - 1900;
+  tm.tm_mon = month - 1;
+  tm.tm_mday = day;
+  tm.tm_hour = hour;
+  tm.tm_min = minute;
+  tm.tm_sec = second;
+  tm.tm_isdst = -1;
+  return static_cast<std::int64_t>(std::mktime(&tm));
+}
+
+// The smallest JPEG (start and end of image), with the tag written by the library.
+std::string Photo(TempDir& dir, const std::string& name, const char* taken) {
+  const std::string path = dir.file(name, std::string("\xff\xd8\xff\xd9", 4));
+  if (taken != nullptr) {
+    auto image = Exiv2::ImageFactory::open(path);
+    Exiv2::ExifData exif;
+    exif["Exif.Photo.DateTimeOriginal"] = std::string(taken);
+    image->setExifData(exif);
+    image->writeMetadata();
+  }
+  return path;
+}
+
+TEST(PhotoDate, ReadsDateTimeOriginalAsLocalTime) {
+  TempDir dir;
+  struct Row {
+    const char* name;
+    const char* taken;  // nullptr: no tag
+    std::optional<std::int64_t> expected;
+  } rows[] = {
+      {"plain.jpg", "2024:07:14 09:30:05", Local(2024, 7, 14, 9, 30, 5)},
+      {"leap_day.jpg", "2024:02:29 23:59:59", Local(2024, 2, 29, 23, 59, 59)},
+      {"no_tag.jpg", nullptr, std::nullopt},
+      {"unset.jpg", "0000:00:00 00:00:00", std::nullopt},
+      {"blank.jpg", "                   ", std::nullopt},
+      {"no_such_day.jpg", "2023:02:29 10:00:00", std::nullopt},
+      {"hour_out_of_range.jpg", "2024:07:14 24:00:00", std::nullopt},
+      {"dashes.jpg", "2024-07-14 09:30:05", std::nullopt},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(PhotoTakenTime(Photo(dir, row.name, row.taken)), row.expected);
+  }
+}
+
+TEST(PhotoDate, AFileThatIsNoImageOrIsGoneHasNoDateTaken) {
+  TempDir dir;
+  EXPECT_EQ(PhotoTakenTime(dir.file("notes.txt", "2024:07:14 09:30:05")), std::nullopt);
+  EXPECT_EQ(PhotoTakenTime(dir.file("broken.jpg", "\xff\xd8\xff\xe1\xff\xff")), std::nullopt);
+  EXPECT_EQ(PhotoTakenTime(dir / "missing.jpg"), std::nullopt);
+}
+
+TEST(PhotoDate, ExifTextIsCheckedFieldByField) {
+  EXPECT_EQ(ParseExifDateTime("2024:07:14 09:30:05"), Local(2024, 7, 14, 9, 30, 5));
+  // A camera that ends the value with NULs or blanks.
+  EXPECT_EQ(ParseExifDateTime(std::string("2024:07:14 09:30:05\0", 20)),
+            Local(2024, 7, 14, 9, 30, 5));
+  for (const char* odd : {"", "2024:07:14", "2024:13:01 00:00:00", "2024:04:31 00:00:00",
+                          "2024:07:14 09:60:00", "2024:07:14 09:30:05x", "2O24:07:14 09:30:05"}) {
+    EXPECT_EQ(ParseExifDateTime(odd), std::nullopt) << odd;
+  }
+}
+
+}  // namespace
+}  // namespace quillon
