@@ -11,27 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/posix_io.h"
+
 namespace quillon::cli {
 namespace {
-
-// Closes a descriptor it owns on every way out.
-class Closer {
- public:
-  explicit Closer(int fd) : fd_(fd) {}
-  ~Closer() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Closer(const Closer&) = delete;
-  Closer& operator=(const Closer&) = delete;
-  int release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
 
 std::string Size(std::size_t bytes) {
   const std::string exact = std::to_string(bytes) + " bytes";
@@ -63,9 +46,9 @@ Status WriteAll(int fd, const std::string& content, const std::string& path) {
 Status WriteInto(const std::string& path, const std::string& content) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return LastError("write", path);
-  Closer closer(fd);
+  posix::Fd closer(fd);
   if (const Status written = WriteAll(fd, content, path); !written) return written;
-  if (::close(closer.release()) != 0) return LastError("write", path);
+  if (closer.close() != 0) return LastError("write", path);
   return Status::Ok();
 }
 
@@ -82,7 +65,7 @@ Status ReplaceFile(const std::string& target, const std::string& shown, const st
   std::string temp = FolderOf(target) + "/.quillon-write-XXXXXX";
   const int raw = ::mkstemp(temp.data());
   if (raw < 0) return LastError("write", shown);
-  Closer fd(raw);
+  posix::Fd fd(raw);
   const auto fail = [&](const char* operation) {
     OsError error = LastError(operation, shown);
     ::unlink(temp.c_str());
@@ -103,7 +86,7 @@ Status ReplaceFile(const std::string& target, const std::string& shown, const st
     return written;
   }
   if (::fsync(raw) != 0) return fail("write");
-  if (::close(fd.release()) != 0) return fail("write");
+  if (fd.close() != 0) return fail("write");
   if (std::rename(temp.c_str(), target.c_str()) != 0) return fail("write");
   return Status::Ok();
 }
@@ -120,7 +103,7 @@ Result<std::string> ReadJobText(const std::string& path, std::size_t maxBytes) {
   // No O_NONBLOCK: a FIFO waits for its writer, as it does for cat.
   const int fd = input ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return LastError("open", name);
-  Closer closer(input ? -1 : fd);
+  posix::Fd closer(input ? -1 : fd);
   struct stat st {};
   if (::fstat(fd, &st) != 0) return LastError("read", name);
   if (S_ISDIR(st.st_mode)) return OsError{EISDIR, "read", name};

@@ -11,8 +11,8 @@ namespace {
 
 constexpr char kProductFolder[] = "Quillon";
 
-// An XDG base folder: the variable when it holds an absolute path (the specification
-// says to ignore a relative one), else the home folder's default.
+// An XDG base folder: the variable when it holds an absolute path (a relative one is
+// ignored, as the XDG base directory rules ask), else the home folder's default.
 std::string BaseFolder(Environment& env, const char* variable, const char* underHome) {
   const std::string set = env.Variable(variable);
   if (!set.empty() && set.front() == '/') return AbsolutePath(set);

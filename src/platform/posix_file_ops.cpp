@@ -1,7 +1,10 @@
 // Existence checks, renames, moves, deletes and folder operations.
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <linux/magic.h>
 #include <stdio.h>  // renameat2, RENAME_NOREPLACE
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -78,14 +81,22 @@ Status LinkThenUnlink(const std::string& from, const std::string& to, const char
 
 bool CaseBlindAt(int dir) {
   struct statfs fs {};
-  constexpr long kMsdos = 0x4d44;      // vfat, msdos
-  constexpr long kExfat = 0x2011BAB0;  // the kernel's exfat
-  if (::fstatfs(dir, &fs) == 0 && (fs.f_type == kMsdos || fs.f_type == kExfat)) return true;
-  // Others (FUSE, a case-folding ext4 folder) tell by a name of the folder with its case
-  // changed: when that name is not listed itself but reaches a file, case does not
-  // count. (The names are compared, not inodes: FUSE need not give one file one inode.)
+  if (::fstatfs(dir, &fs) != 0) return false;
+  if (fs.f_type == MSDOS_SUPER_MAGIC || fs.f_type == EXFAT_SUPER_MAGIC) return true;
   Fd readable(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (readable.get() < 0) return false;
+  // The local Linux file systems count case, but in a folder marked case-folding.
+  long flags = 0;
+  const bool folds =
+      ::ioctl(readable.get(), FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL) != 0;
+  if (fs.f_type == EXT4_SUPER_MAGIC || fs.f_type == TMPFS_MAGIC || fs.f_type == F2FS_SUPER_MAGIC ||
+      fs.f_type == XFS_SUPER_MAGIC || fs.f_type == BTRFS_SUPER_MAGIC) {
+    return folds;
+  }
+  if (folds) return true;
+  // Others (FUSE, network shares) tell by a name of the folder with its case changed:
+  // when that name is not listed itself but reaches a file, case does not count. (The
+  // names are compared, not inodes: FUSE need not give one file one inode.)
   DIR* listing = ::fdopendir(::dup(readable.get()));
   if (listing == nullptr) return false;
   std::unordered_set<std::string> names;
@@ -280,11 +291,9 @@ FolderHandle::~FolderHandle() {
 FolderHandle PosixFileServices::OpenFolder(const std::string& folder) {
   const int fd = HasNoNul(folder) ? ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC) : -1;
   struct statfs fs {};
-  constexpr long kMsdos = 0x4d44;
-  constexpr long kExfat = 0x2011BAB0;
-  constexpr long kFuse = 0x65735546;
   const bool unstable = fd >= 0 && ::fstatfs(fd, &fs) == 0 &&
-                        (fs.f_type == kMsdos || fs.f_type == kExfat || fs.f_type == kFuse);
+                        (fs.f_type == MSDOS_SUPER_MAGIC || fs.f_type == EXFAT_SUPER_MAGIC ||
+                         fs.f_type == FUSE_SUPER_MAGIC);
   return FolderHandle(folder, fd, !unstable);
 }
 
