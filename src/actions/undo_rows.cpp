@@ -4,10 +4,12 @@
 // the journal knows.
 #include <cerrno>
 #include <charconv>
+#include <unordered_set>
 
 #include "actions/file_walk.h"
 #include "actions/pending_sources.h"
 #include "actions/undo.h"
+#include "platform/text.h"
 #include "selection/folder_change.h"
 #include "session/work_folder.h"
 
@@ -209,8 +211,21 @@ RowUndone MoveBack(Session& s, std::size_t i, const FolderHandle& from, const st
 void UndoRename(Session& s, UserInterface& ui) {
   const UndoFolders f(s);
   if (!JobFoldersStand(s, ui, f, false, "Bug-Quillon-ActionUndoRename")) return;
+  // Where case does not count, a file that a job cut short never reached answers to its
+  // new name too, when that differs only in case: the folder's own listing tells that it
+  // still has its old name.
+  std::unordered_set<std::string> listed;
+  if (s.files.CaseBlind(f.work.path())) {
+    if (auto names = s.files.ListFiles(f.work.path()); names.ok()) {
+      listed.insert(names->begin(), names->end());
+    }
+  }
   WalkJournalRows(s, ui, "Bug-Quillon-ActionUndoRename", kProgressEvery,
                   [&](std::size_t, const std::string& oldName, const std::string& newName) {
+                    if (!listed.empty() && listed.count(oldName) > 0 &&
+                        listed.count(newName) == 0 && ToUpper(oldName) == ToUpper(newName)) {
+                      return RowUndone(kRowSkipped);
+                    }
                     const Status renamed = s.files.RenameIn(f.work, newName, oldName);
                     if (!renamed && renamed.code() == ENOENT) {
                       return FromStep(s, f.work, f.work, f.work, oldName, newName);
