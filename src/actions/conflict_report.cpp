@@ -55,11 +55,12 @@ std::string ConflictReport(const Session& s) {
     text += kCrLf;
     text += kCrLf;
   }
-  const std::array<std::pair<std::string_view, std::int16_t>, 9> lines{{
+  const std::array<std::pair<std::string_view, std::int16_t>, 10> lines{{
       {"Number of selection for which Insert is not possible is : ", r.ImpossibleInsert},
       {"Number of selection for which Replace is not possible is : ", r.ImpossibleReplace},
       {"Number of selection for which Remove is not possible is : ", r.ImpossibleRemove},
       {"Number of selection for which Auto is not possible is : ", r.ImpossibleAuto},
+      {"Number of selection for which Date is not possible is : ", r.ImpossibleDate},
       {"Number of selection getting zero length file name is : ", a.ZeroLengthCount},
       {"Number of new name conflicting with existing file name is : ", a.ConflictExisting},
       {"Number of new name conflicting with other new name is : ", a.ConflictNewName},

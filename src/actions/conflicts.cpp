@@ -72,7 +72,7 @@ void MarkRow(Session& s, std::size_t i) {
 void ZeroConflictCounters(Session& s) {
   RenameState& r = s.rename;
   r.ImpossibleTotal = r.ImpossibleInsert = r.ImpossibleReplace = r.ImpossibleRemove =
-      r.ImpossibleAuto = 0;
+      r.ImpossibleAuto = r.ImpossibleDate = 0;
   ActionState& a = s.actions;
   a.ZeroLengthCount = a.ConflictExisting = a.ConflictNewName = a.ConflictDestination = 0;
   a.NameTooLongCount = 0;

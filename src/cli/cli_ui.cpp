@@ -5,11 +5,16 @@ namespace quillon::cli {
 std::vector<std::pair<std::string, int>> Counters(const Session& s) {
   const RenameState& r = s.rename;
   const ActionState& a = s.actions;
-  return {{"ImpossibleTotal", r.ImpossibleTotal},         {"ImpossibleInsert", r.ImpossibleInsert},
-          {"ImpossibleReplace", r.ImpossibleReplace},     {"ImpossibleRemove", r.ImpossibleRemove},
-          {"ImpossibleAuto", r.ImpossibleAuto},           {"ZeroLengthCount", a.ZeroLengthCount},
-          {"ConflictExisting", a.ConflictExisting},       {"ConflictNewName", a.ConflictNewName},
-          {"ConflictDestination", a.ConflictDestination}, {"NameTooLongCount", a.NameTooLongCount}};
+  std::vector<std::pair<std::string, int>> counters{
+      {"ImpossibleTotal", r.ImpossibleTotal},         {"ImpossibleInsert", r.ImpossibleInsert},
+      {"ImpossibleReplace", r.ImpossibleReplace},     {"ImpossibleRemove", r.ImpossibleRemove},
+      {"ImpossibleAuto", r.ImpossibleAuto},           {"ZeroLengthCount", a.ZeroLengthCount},
+      {"ConflictExisting", a.ConflictExisting},       {"ConflictNewName", a.ConflictNewName},
+      {"ConflictDestination", a.ConflictDestination}, {"NameTooLongCount", a.NameTooLongCount}};
+  // Only with Date on, so that the output of a job without it is what it always was.
+  if (r.criteria.DateOn)
+    counters.insert(counters.begin() + 5, {"ImpossibleDate", r.ImpossibleDate});
+  return counters;
 }
 
 MessageReply CliUi::OpenMessageWindow(const MessageWindowContent& content) {

@@ -230,6 +230,7 @@ void InitialModes(Session& s) {
   r.OptRemovePlace = r.SavedRemovePlace = 0;
   r.OptAutoKind = r.SavedAutoKind = 0;
   r.OptAutoPlace = r.SavedAutoPlace = 0;
+  r.OptDatePlace = r.SavedDatePlace = 0;
   r.OptCaseChange = r.SavedCaseChange = 0;
   s.options.InsertRigid = true;
   s.options.ReplaceRigid = true;

@@ -19,6 +19,7 @@
 #include "gui/keyless_combo.h"
 #include "gui/screen_fit.h"
 #include "rename/criteria_editor.h"
+#include "rename/date_stamp.h"
 #include "rename/editor_boxes.h"
 #include "rename/editor_filters.h"
 #include "rename/editor_preview.h"
@@ -92,6 +93,10 @@ const char* SpokenName(EditorBox box) {
       return "Auto: start from";
     case B::TextReplacePattern:
       return "Replace: every match of this pattern";
+    case B::TextDateAfterNumChar:
+      return "Date: number of characters";
+    case B::TextDateAfterString:
+      return "Date: string";
   }
   return "";
 }
@@ -396,6 +401,23 @@ QWidget* CriteriaEditorWindow::BuildRemoveAndAuto() {
            List("ComboAutoZeroFill", kComboAutoZeroFill, autoSection, &OnComboAutoZeroFillClick)}));
   Spoken(autoSection, "ComboAutoZeroFill", "Zero Fill");
   layout->addWidget(autoSection);
+
+  auto* date = Section(column);
+  Lines(date)->addLayout(
+      Row({Tick("CheckDate", "Date :", date, &OnCheckDateClick),
+           List("ComboDatePlace", kComboDatePlace, date, &OnComboDatePlaceClick)}));
+  Spoken(date, "ComboDatePlace", "Where to add the date");
+  Lines(date)->addLayout(Row({Box(B::TextDateAfterNumChar, date), Box(B::TextDateAfterString, date),
+                              Label("LabelMaxDate", "Max. 2 Digits", date),
+                              Label("LabelDateHighDigit", "Must be higher than 0 (zero)", date)}));
+  Lines(date)->addLayout(
+      Row({Label("LabelDateSource", "Use Date :", date),
+           List("ComboDateSource", kComboDateSource, date, &OnComboDateSourceClick),
+           Label("LabelDateFormat", "Format :", date),
+           List("ComboDateFormat", kDateFormats, date, &OnComboDateFormatClick)}));
+  Spoken(date, "ComboDateSource", "Which date");
+  Spoken(date, "ComboDateFormat", "Date format");
+  layout->addWidget(date);
   return column;
 }
 

@@ -98,9 +98,10 @@ QWidget* MainWindow::BuildStatusDisplays() {
   // than cutting them.
   rename->setMinimumWidth(
       rename->fontMetrics().horizontalAdvance(QStringLiteral("Change or Remove Space :: No")) + 40);
-  for (const char* name : {"LabelCriShow", "LabelCriChgCase", "LabelCriChgExt", "LabelCriRmvSpace",
-                           "LabelCriHandle1", "LabelCriHandle2", "LabelCriInsert",
-                           "LabelCriReplace", "LabelCriRemove", "LabelCriAuto1", "LabelCriAuto2"}) {
+  for (const char* name :
+       {"LabelCriShow", "LabelCriChgCase", "LabelCriChgExt", "LabelCriRmvSpace", "LabelCriHandle1",
+        "LabelCriHandle2", "LabelCriInsert", "LabelCriReplace", "LabelCriRemove", "LabelCriAuto1",
+        "LabelCriAuto2", "LabelCriDate"}) {
     renameLines->addWidget(WrappedLabel(name, rename));
   }
   auto* priority = NamedFrame(QStringLiteral("FramePriInfo"), QStringLiteral("Priority"), content);

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/text.h"
+#include "rename/date_stamp.h"
 #include "rename/name_chars.h"
 #include "rename/pattern_replace.h"
 #include "session/action_kinds.h"
@@ -125,6 +126,9 @@ const std::vector<std::string> kRemovePlaces{"RemoveAString",
                                              "RemoveCharBeforeAString"};
 const std::vector<std::string> kAutoPlaces{"AutoAfterNumChars", "AutoBeforeNumChars",
                                            "AutoAfterAString", "AutoBeforeAString"};
+
+const std::vector<std::string> kDatePlaces{"DateAfterNumChars", "DateBeforeNumChars",
+                                           "DateAfterAString", "DateBeforeAString"};
 
 bool EndsWith(const std::string& text, const char* ending) {
   const std::string_view end(ending);
@@ -340,6 +344,22 @@ bool ReadCriteria(Section& c, JobSpec& job) {
     r.AutoSmallLetters = r.AutoKind == "Small Letter";
     r.AutoStartLetters = r.AutoSmallLetters ? ToLower(start) : ToUpper(start);
   }
+  // Date.
+  const std::vector<std::string> formats(std::begin(kDateFormats), std::end(kDateFormats));
+  if (!c.OneOf("DatePlace", r.DatePlace, kDatePlaces) ||
+      !ReadAnchors(c, "Date", r.DatePlace, r.DateAfterNum, r.DateBeforeNum, r.DateAfterString,
+                   r.DateBeforeString) ||
+      !c.OneOf("DateSource", r.DateSource, {"Modified", "Taken, else Modified"}) ||
+      !c.OneOf("DateFormat", r.DateFormat, formats)) {
+    return false;
+  }
+  r.DateOn = !r.DatePlace.empty();
+  if (!r.DateOn && (!Orphan(c, "DateSource", c.Key("DatePlace")) ||
+                    !Orphan(c, "DateFormat", c.Key("DatePlace")))) {
+    return false;
+  }
+  if (r.DateOn && r.DateSource.empty()) r.DateSource = "Modified";
+  if (r.DateOn && r.DateFormat.empty()) r.DateFormat = kDateFormats[0];
   c.Known("Priority");  // read by ReadPriority
   return c.NoUnknownKeys();
 }

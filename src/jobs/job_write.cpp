@@ -127,6 +127,13 @@ Json Criteria(const JobSpec& job) {
       PutString(o, "AutoStartLetters", r.AutoStartLetters);
     }
   }
+  if (r.DateOn) {
+    PutString(o, "DatePlace", r.DatePlace);
+    PutAnchors(o, "Date", r.DatePlace, r.DateAfterNum, r.DateBeforeNum, r.DateAfterString,
+               r.DateBeforeString);
+    PutString(o, "DateSource", r.DateSource);
+    PutString(o, "DateFormat", r.DateFormat);
+  }
   if (job.priority != std::vector<std::string>{"Insert", "Replace", "Remove"}) {
     o["Priority"] = job.priority;
   }

@@ -3,6 +3,8 @@
 
 #include <cerrno>
 
+#include "platform/photo_date.h"
+
 namespace quillon {
 
 std::string StepName(std::string_view from, std::string_view to) {
@@ -40,6 +42,18 @@ Result<MoveOutcome> FileServices::MoveAt(const FolderHandle& from, const std::st
   const Result<FileIdentity> made = CopyFile(source, target, Overwrite::No);
   if (!made) return made.error();
   return MoveOutcome{true, *made, *before};
+}
+
+Result<FileDates> FileServices::DatesAt(const FolderHandle& folder, const std::string& name,
+                                        bool taken) {
+  const std::string path = folder.path() + name;
+  const Result<FileIdentity> id = Identify(path);
+  if (!id) return id.error();
+  // Whole seconds, rounded down also before 1970.
+  const std::int64_t ns = id->mtimeNs;
+  FileDates dates{ns / 1'000'000'000 - (ns % 1'000'000'000 < 0 ? 1 : 0), std::nullopt};
+  if (taken && id->regular) dates.taken = PhotoTakenTime(path);
+  return dates;
 }
 
 }  // namespace quillon

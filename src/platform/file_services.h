@@ -2,6 +2,7 @@
 // The file services the actions, the undo and the folder lists call. The real
 // implementation is PosixFileServices; tests wrap it in FailingFileServices.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,13 @@ inline bool Unchanged(const FileIdentity& a, const FileIdentity& b) {
   const std::int64_t apart = a.mtimeNs > b.mtimeNs ? a.mtimeNs - b.mtimeNs : b.mtimeNs - a.mtimeNs;
   return SameFile(a, b) && a.size == b.size && apart <= slack;
 }
+
+// A file's dates in seconds since the epoch: when it was last modified, and when a photo
+// was taken where that was asked for and the file keeps it.
+struct FileDates {
+  std::int64_t modified = 0;
+  std::optional<std::int64_t> taken;
+};
 
 // What a move did: renamed in one step, or, across file systems, copied (the copy as
 // made and the source as it was; the source stays when the caller removes it later).
@@ -188,6 +196,10 @@ class FileServices {
                                         const RawAttributes& raw) {
     return RestoreRawAttributes(folder.path() + name, raw);
   }
+  // The dates of a file in the folder (a link's target's, where it has one); a photo's date
+  // taken is read only when `taken` is asked for.
+  virtual Result<FileDates> DatesAt(const FolderHandle& folder, const std::string& name,
+                                    bool taken);
   // Whether the folder's file system takes names that differ only in case for one name
   // (FAT, exFAT, a case-folding folder).
   virtual bool CaseBlind(const std::string& folder) {

@@ -1,5 +1,9 @@
 #include "platform/photo_date.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <ctime>
 #include <exiv2/exiv2.hpp>
 #include <mutex>
@@ -46,6 +50,20 @@ std::optional<std::int64_t> ParseExifDateTime(const std::string& text) {
 }
 
 std::optional<std::int64_t> PhotoTakenTime(const std::string& path) {
+  // Only a regular file is read, and opening one that is not must not block (a pipe).
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  std::optional<std::int64_t> taken;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) taken = PhotoTakenTimeOfOpen(fd);
+  ::close(fd);
+  return taken;
+}
+
+std::optional<std::int64_t> PhotoTakenTimeOfOpen(int fd) {
+  // The library reads by path: the descriptor's own, so that the name is not looked up
+  // again.
+  const std::string path = "/proc/self/fd/" + std::to_string(fd);
   static std::once_flag quiet;
   // The library's warnings about odd files would land on the user's terminal.
   std::call_once(quiet, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });

@@ -13,6 +13,9 @@ namespace quillon {
 // blanks, a day or time out of range): the caller falls back to the modification time.
 std::optional<std::int64_t> PhotoTakenTime(const std::string& path);
 
+// The same for a regular file already open for reading; the descriptor stays open.
+std::optional<std::int64_t> PhotoTakenTimeOfOpen(int fd);
+
 // "YYYY:MM:DD HH:MM:SS" as EXIF writes it, checked field by field and read as local time.
 std::optional<std::int64_t> ParseExifDateTime(const std::string& text);
 

@@ -11,6 +11,7 @@
 #include <climits>
 #include <vector>
 
+#include "platform/photo_date.h"
 #include "platform/posix_file_services.h"
 #include "platform/posix_io.h"
 
@@ -70,6 +71,27 @@ Result<FileIdentity> PosixFileServices::IdentifyFolder(const FolderHandle& folde
   FileIdentity id = IdentityOf(st);
   if (!folder.stableInodes()) id.inode = 0;
   return id;
+}
+
+Result<FileDates> PosixFileServices::DatesAt(const FolderHandle& folder, const std::string& name,
+                                             bool taken) {
+  if (!Handled(folder, name)) return FileServices::DatesAt(folder, name, taken);
+  // A link gives its target's dates; a link to nothing, its own.
+  struct stat st {};
+  if (::fstatat(folder.fd(), name.c_str(), &st, 0) != 0 &&
+      ::fstatat(folder.fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    return LastError("read the date of", folder.path() + name);
+  }
+  FileDates dates{static_cast<std::int64_t>(st.st_mtim.tv_sec), std::nullopt};
+  if (!taken || !S_ISREG(st.st_mode)) return dates;
+  // Not blocking: a name swapped for a pipe meanwhile must not hang the preview.
+  const Fd file(::openat(folder.fd(), name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  struct stat opened {};
+  if (file.get() < 0 || ::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    return dates;  // unreadable: no date taken, the modification time stands
+  }
+  dates.taken = PhotoTakenTimeOfOpen(file.get());
+  return dates;
 }
 
 Status PosixFileServices::RenameAt(const FolderHandle& from, const std::string& fromName,

@@ -23,6 +23,8 @@ class PosixFileServices : public FileServices {
                   const std::string& to) override;
   Result<FileIdentity> IdentifyAt(const FolderHandle& folder, const std::string& name) override;
   Result<FileIdentity> IdentifyFolder(const FolderHandle& folder) override;
+  Result<FileDates> DatesAt(const FolderHandle& folder, const std::string& name,
+                            bool taken) override;
   Status RenameAt(const FolderHandle& from, const std::string& fromName, const FolderHandle& to,
                   const std::string& toName) override;
   Result<MoveOutcome> MoveAt(const FolderHandle& from, const std::string& fromName,

@@ -88,6 +88,7 @@ void RenameSet(Session& s) {
   RenameSetHandle(s);
   RenameSetSpace(s);
   RenameSetAuto(s);
+  RenameSetDate(s);
   RenameSetInsert(s);
   RenameSetReplace(s);
   RenameSetRemove(s);
@@ -130,6 +131,10 @@ void ResetRename(Session& s) {
   if (r.OptAutoKind != 0 || r.SavedAutoKind != 0) {
     r.OptAutoKind = 0;
     RenameSetAuto(s);
+  }
+  if (r.OptDatePlace != 0 || r.SavedDatePlace != 0) {
+    r.OptDatePlace = 0;
+    RenameSetDate(s);
   }
   ResetPriority(s);
   r.SavedSpaceMode = kOptionOff;

@@ -15,13 +15,14 @@ void ResetRename(Session& s);
 void RecomputePriority(Session& s);
 
 // The steps of "RenameSet", one per criterion, in the order it runs them. Each rebuilds
-// its criterion from the editor values; the last four also keep SettingsCount,
+// its criterion from the editor values; Auto, Date and the last three also keep SettingsCount,
 // PriorityCount and the priority slots in step with an on or off transition.
 void RenameSetExt(Session& s);
 void RenameSetCase(Session& s);
 void RenameSetHandle(Session& s);
 void RenameSetSpace(Session& s);
 void RenameSetAuto(Session& s);
+void RenameSetDate(Session& s);
 void RenameSetInsert(Session& s);
 void RenameSetReplace(Session& s);
 void RenameSetRemove(Session& s);

@@ -40,6 +40,8 @@ constexpr EditorBox kRemoveBoxes[] = {B::TextRemoveString,          B::TextRemov
 constexpr EditorBox kAutoBoxes[] = {B::TextAutoAfterNumChar, B::TextAutoAfterString,
                                     B::TextAutoStart};
 
+constexpr EditorBox kDateBoxes[] = {B::TextDateAfterNumChar, B::TextDateAfterString};
+
 // The resets of criteria that are not ticked.
 void ResetCase(Session& s, UserInterface& ui) {
   OnOptionCaseClick(s, ui, kOptionOff);
@@ -54,6 +56,12 @@ void ResetHandle(Session& s, UserInterface& ui) {
   OnOptionHandleClick(s, ui, kOptionOff);
   Clear(s, ui, {B::TextHandleThis, B::TextHandleWith});
   OnCheckHandleAddSpaceClick(s, ui, false);
+}
+void ResetDate(Session& s, UserInterface& ui) {
+  OnComboDatePlaceClick(s, ui, 0);
+  OnComboDateSourceClick(s, ui, 0);
+  OnComboDateFormatClick(s, ui, 0);
+  Clear(s, ui, std::span<const EditorBox>(kDateBoxes));
 }
 void ResetAuto(Session& s, UserInterface& ui) {
   OnComboAutoZeroFillClick(s, ui, 0);
@@ -147,6 +155,12 @@ const Criterion kCriteria[] = {
      [](Session& s, UserInterface& ui) {
        ResetAuto(s, ui);
        OnOptionAutoClick(s, ui, 0);
+     }},
+    {"Date", &EditorState::CheckDate, &EditorState::IncompleteDate, &DateMissing, &ResetDate,
+     nullptr,
+     [](Session& s, UserInterface& ui) {
+       ResetDate(s, ui);
+       OnCheckDateClick(s, ui, false);
      }},
 };
 
@@ -246,6 +260,17 @@ const char* AutoMissing(const Session& s) {
   if ((i == 3 || i == 4) && r.EdAutoNum == 0) return i == 3 ? "AutoAfterNum" : "AutoBeforeNum";
   if ((i == 5 || i == 6) && r.EdAutoString.empty()) {
     return i == 5 ? "AutoAfterString" : "AutoBeforeString";
+  }
+  return nullptr;
+}
+
+const char* DateMissing(const Session& s) {
+  const RenameState& r = s.rename;
+  const int i = r.OptDatePlace;
+  if (i == 0) return "DatePlace";
+  if ((i == 3 || i == 4) && r.EdDateNum < 1) return i == 3 ? "DateAfterNum" : "DateBeforeNum";
+  if ((i == 5 || i == 6) && r.EdDateString.empty()) {
+    return i == 5 ? "DateAfterString" : "DateBeforeString";
   }
   return nullptr;
 }

@@ -22,6 +22,7 @@ const char* InsertMissing(const Session& s);
 const char* ReplaceMissing(const Session& s);
 const char* RemoveMissing(const Session& s);
 const char* AutoMissing(const Session& s);
+const char* DateMissing(const Session& s);
 
 inline bool CaseComplete(const Session& s) {
   return CaseMissing(s) == nullptr;
@@ -46,6 +47,9 @@ inline bool RemoveComplete(const Session& s) {
 }
 inline bool AutoComplete(const Session& s) {
   return AutoMissing(s) == nullptr;
+}
+inline bool DateComplete(const Session& s) {
+  return DateMissing(s) == nullptr;
 }
 
 // The first ticked criterion that is incomplete: its report name and the key it lacks;

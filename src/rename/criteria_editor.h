@@ -46,6 +46,12 @@ inline constexpr const char* kComboAutoPlace[] = {
     "Select where to Add",          "At start of file names",        "At end of file names",
     "After this number of Chars :", "Before this number of Chars :", "After this String :",
     "Before this String :"};
+inline constexpr const char* kComboDatePlace[] = {
+    "Select where to Add",          "At start of file names",        "At end of file names",
+    "After this number of Chars :", "Before this number of Chars :", "After this String :",
+    "Before this String :"};
+inline constexpr const char* kComboDateSource[] = {"Modified", "Taken, else Modified"};
+// The format list shows kDateFormats.
 inline constexpr const char* kComboAutoZeroFill[] = {"0", "1", "2", "3", "4"};
 inline constexpr const char* kComboCase[] = {"No Change", "Lower Case", "Upper Case"};
 
@@ -58,6 +64,7 @@ void OnCheckInsertClick(Session& s, UserInterface& ui, bool ticked);
 void OnCheckReplaceClick(Session& s, UserInterface& ui, bool ticked);
 void OnCheckRemoveClick(Session& s, UserInterface& ui, bool ticked);
 void OnCheckAutoLetterClick(Session& s, UserInterface& ui, bool ticked);
+void OnCheckDateClick(Session& s, UserInterface& ui, bool ticked);
 // The four Include Space boxes.
 void OnCheckHandleAddSpaceClick(Session& s, UserInterface& ui, bool ticked);
 void OnCheckSpaceAddSpaceClick(Session& s, UserInterface& ui, bool ticked);
@@ -77,6 +84,9 @@ void OnComboReplaceClick(Session& s, UserInterface& ui, std::int16_t index);
 void OnComboRemoveClick(Session& s, UserInterface& ui, std::int16_t index);
 void OnComboAutoPlaceClick(Session& s, UserInterface& ui, std::int16_t index);
 void OnComboAutoZeroFillClick(Session& s, UserInterface& ui, std::int16_t index);
+void OnComboDatePlaceClick(Session& s, UserInterface& ui, std::int16_t index);
+void OnComboDateSourceClick(Session& s, UserInterface& ui, std::int16_t index);
+void OnComboDateFormatClick(Session& s, UserInterface& ui, std::int16_t index);
 
 // Disclosure: the fill routine and the focus routine of the entry chosen (what is
 // shown follows from the state; see EditorView).
@@ -85,6 +95,7 @@ void ReplacePlaceChanged(Session& s, UserInterface& ui);
 void RemovePlaceChanged(Session& s, UserInterface& ui);
 void AutoKindChanged(Session& s, UserInterface& ui);
 void AutoPlaceChanged(Session& s, UserInterface& ui);
+void DatePlaceChanged(Session& s, UserInterface& ui);
 
 // Fill routines: the record's values back into the boxes when the live entry is the
 // saved one, else empty boxes.
@@ -92,11 +103,13 @@ void FillInsertBoxes(Session& s, UserInterface& ui);
 void FillReplaceBoxes(Session& s, UserInterface& ui);
 void FillRemoveBoxes(Session& s, UserInterface& ui);
 void FillAutoStart(Session& s, UserInterface& ui);
+void FillDateBoxes(Session& s, UserInterface& ui);
 // Focus routines: the tab order of the chosen path and the focus on its first box.
 void FocusInsert(Session& s);
 void FocusReplace(Session& s);
 void FocusRemove(Session& s);
 void FocusAuto(Session& s);
+void FocusDate(Session& s);
 
 // Refill procedures: the controls show the record again, forgetting a cancelled edit.
 void ShowExtCriterion(Session& s, UserInterface& ui);
@@ -107,7 +120,8 @@ void ShowInsertCriterion(Session& s, UserInterface& ui);
 void ShowReplaceCriterion(Session& s, UserInterface& ui);
 void ShowRemoveCriterion(Session& s, UserInterface& ui);
 void ShowAutoCriterion(Session& s, UserInterface& ui);
-// All eight, in their order.
+void ShowDateCriterion(Session& s, UserInterface& ui);
+// All nine, in their order.
 void RefillEditor(Session& s, UserInterface& ui);
 
 // The box the focus routines chose, handed over once to the front end.

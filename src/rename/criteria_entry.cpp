@@ -1,6 +1,7 @@
 #include "rename/criteria_entry.h"
 
 #include "rename/criteria_editor.h"
+#include "rename/date_stamp.h"
 #include "rename/editor_boxes.h"
 
 namespace quillon {
@@ -67,6 +68,24 @@ std::int16_t AutoPlaceIndex(const RenameCriteria& c) {
   if (p == "AutoBeforeNumChars") return Counted(c.AutoBeforeNum, 2, 4);
   if (p == "AutoAfterAString") return 5;
   if (p == "AutoBeforeAString") return 6;
+  return 0;
+}
+
+std::int16_t DatePlaceIndex(const RenameCriteria& c) {
+  const std::string& p = c.DatePlace;
+  if (p == "DateAfterNumChars") return Counted(c.DateAfterNum, 1, 3);
+  if (p == "DateBeforeNumChars") return Counted(c.DateBeforeNum, 2, 4);
+  if (p == "DateAfterAString") return 5;
+  if (p == "DateBeforeAString") return 6;
+  return 0;
+}
+
+// The entry of `text` in a list; 0 (the first) for a text it does not hold.
+template <std::size_t N>
+std::int16_t EntryOf(const char* const (&list)[N], const std::string& text) {
+  for (std::size_t k = 0; k < N; ++k) {
+    if (text == list[k]) return static_cast<std::int16_t>(k);
+  }
   return 0;
 }
 
@@ -166,12 +185,26 @@ void EnterAuto(Session& s, UserInterface& ui, const RenameCriteria& c) {
   }
 }
 
+void EnterDate(Session& s, UserInterface& ui, const RenameCriteria& c) {
+  if (!c.DateOn) {
+    OnCheckDateClick(s, ui, false);
+    return;
+  }
+  OnCheckDateClick(s, ui, true);
+  OnComboDateSourceClick(s, ui, EntryOf(kComboDateSource, c.DateSource));
+  OnComboDateFormatClick(s, ui, EntryOf(kDateFormats, c.DateFormat));
+  OnComboDatePlaceClick(s, ui, DatePlaceIndex(c));
+  Set(s, ui, B::TextDateAfterNumChar, CountText(c.DateAfterNum + c.DateBeforeNum));
+  Set(s, ui, B::TextDateAfterString, c.DateAfterString + c.DateBeforeString);
+}
+
 }  // namespace
 
 void EnterCriteria(Session& s, UserInterface& ui, const RenameCriteria& wanted) {
   EnterFirstFour(s, ui, wanted);
   EnterPositional(s, ui, wanted);
   EnterAuto(s, ui, wanted);
+  EnterDate(s, ui, wanted);
 }
 
 }  // namespace quillon

@@ -1,6 +1,7 @@
-// The "RenameSet" steps of Auto, Insert, Replace and Remove: the place tables and the
+// The "RenameSet" steps of Auto, Date, Insert, Replace and Remove: the place tables and the
 // on/off bookkeeping of the settings count and the priority.
 #include "rename/criteria.h"
+#include "rename/date_stamp.h"
 #include "rename/priority.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ bool SwitchPositional(Session& s, std::string_view name, std::int16_t live, std:
   } else if (!on && saved != 0) {
     --s.state.SettingsCount;
     --c.PriorityCount;
-    if (c.PriorityCount < 1 && !c.AutoOn) s.state.RenamePending = false;
+    if (c.PriorityCount < 1 && !c.AutoOn && !c.DateOn) s.state.RenamePending = false;
     MovePriority(s, name, "Down");
   }
   saved = live;
@@ -65,6 +66,16 @@ void ClearAuto(RenameCriteria& c) {
   c.AutoAfterNum = c.AutoBeforeNum = 0;
   c.AutoAfterString.clear();
   c.AutoBeforeString.clear();
+}
+
+void ClearDate(RenameCriteria& c) {
+  c.DateOn = false;
+  c.DateSource.clear();
+  c.DateFormat.clear();
+  c.DatePlace.clear();
+  c.DateAfterNum = c.DateBeforeNum = 0;
+  c.DateAfterString.clear();
+  c.DateBeforeString.clear();
 }
 
 // One row of a place table: the keyword and the anchor field it sets, with the editor
@@ -137,6 +148,16 @@ const PlaceRow kAutoPlaces[] = {
     {"AutoBeforeAString", nullptr, nullptr, &C::AutoBeforeString, &R::EdAutoString},
 };
 
+const PlaceRow kDatePlaces[] = {
+    {nullptr},
+    {"DateAfterNumChars", &C::DateAfterNum},
+    {"DateBeforeNumChars", &C::DateBeforeNum},
+    {"DateAfterNumChars", &C::DateAfterNum, &R::EdDateNum},
+    {"DateBeforeNumChars", &C::DateBeforeNum, &R::EdDateNum},
+    {"DateAfterAString", nullptr, nullptr, &C::DateAfterString, &R::EdDateString},
+    {"DateBeforeAString", nullptr, nullptr, &C::DateBeforeString, &R::EdDateString},
+};
+
 // Sets the keyword and anchor of the row at index into place; an index without a row
 // sets nothing.
 template <std::size_t N>
@@ -170,11 +191,34 @@ void RenameSetAuto(Session& s) {
     SetPlace(kAutoPlaces, r.OptAutoPlace, c.AutoPlace, c, r);
   } else if (r.SavedAutoKind != 0) {
     --s.state.SettingsCount;
-    if (c.PriorityCount < 1) s.state.RenamePending = false;
+    if (c.PriorityCount < 1 && !c.DateOn) s.state.RenamePending = false;
   }
   r.SavedAutoKind = r.OptAutoKind;
   r.SavedAutoZeroFill = r.OptAutoZeroFill;
   r.SavedAutoPlace = c.AutoOn ? r.OptAutoPlace : 0;
+}
+
+void RenameSetDate(Session& s) {
+  RenameState& r = s.rename;
+  RenameCriteria& c = r.criteria;
+  ClearDate(c);
+  const bool known =
+      r.OptDatePlace >= 1 && r.OptDatePlace < static_cast<int>(std::size(kDatePlaces));
+  if (known) {
+    c.DateOn = true;
+    if (r.SavedDatePlace == 0) ++s.state.SettingsCount;
+    c.DateSource = r.OptDateSource == 1 ? "Taken, else Modified" : "Modified";
+    const bool format =
+        r.OptDateFormat >= 0 && r.OptDateFormat < static_cast<int>(std::size(kDateFormats));
+    c.DateFormat = kDateFormats[format ? r.OptDateFormat : 0];
+    SetPlace(kDatePlaces, r.OptDatePlace, c.DatePlace, c, r);
+  } else if (r.SavedDatePlace != 0) {
+    --s.state.SettingsCount;
+    if (c.PriorityCount < 1 && !c.AutoOn) s.state.RenamePending = false;
+  }
+  r.SavedDatePlace = c.DateOn ? r.OptDatePlace : 0;
+  r.SavedDateSource = c.DateOn ? r.OptDateSource : 0;
+  r.SavedDateFormat = c.DateOn ? r.OptDateFormat : 0;
 }
 
 void RenameSetInsert(Session& s) {

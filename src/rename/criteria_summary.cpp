@@ -118,6 +118,22 @@ std::string AutoSecondLine(const RenameCriteria& c) {
   return "";
 }
 
+std::string DateLine(const RenameCriteria& c) {
+  const std::string head = "Date :: " + c.DateSource + " :: " + c.DateFormat + " :: ";
+  const std::string& p = c.DatePlace;
+  if (p == "DateAfterNumChars") {
+    return head + (c.DateAfterNum == 0 ? "Add at start of File Names."
+                                       : "Add after " + N(c.DateAfterNum) + " Characters.");
+  }
+  if (p == "DateBeforeNumChars") {
+    return head + (c.DateBeforeNum == 0 ? "Add at end of File Names."
+                                        : "Add before " + N(c.DateBeforeNum) + " Characters.");
+  }
+  if (p == "DateAfterAString") return head + "Add after :: " + c.DateAfterString + ".";
+  if (p == "DateBeforeAString") return head + "Add before :: " + c.DateBeforeString + ".";
+  return "";
+}
+
 }  // namespace
 
 std::string HandleDisplayForm(const std::string& handleThis) {
@@ -177,11 +193,13 @@ void BuildCriteriaSummary(Session& s) {
   if (!c.ReplacePlace.empty()) ++count;
   if (!c.RemovePlace.empty()) ++count;
   if (!c.AutoKind.empty()) ++count;
+  if (c.DateOn) ++count;
   out.LabelCriInsert = {InsertLine(c), c.InsertOn};
   out.LabelCriReplace = {ReplaceLine(c), c.ReplaceOn};
   out.LabelCriRemove = {RemoveLine(c), c.RemoveOn};
   out.LabelCriAuto1 = {AutoFirstLine(c), c.AutoOn};
   out.LabelCriAuto2.text = AutoSecondLine(c);
+  out.LabelCriDate = c.DateOn ? SummaryLabel{DateLine(c), true} : SummaryLabel{};
   out.LabelCriShow = count < 1 ? SummaryLabel{"Rename Criteria : Not Yet Set", false}
                                : SummaryLabel{"Rename Criteria :", true};
   s.rename.CriteriaSetCount = count;
@@ -195,7 +213,7 @@ View CriteriaSummaryView(const Session& s) {
       {"LabelCriHandle1", &c.LabelCriHandle1}, {"LabelCriHandle2", &c.LabelCriHandle2},
       {"LabelCriInsert", &c.LabelCriInsert},   {"LabelCriReplace", &c.LabelCriReplace},
       {"LabelCriRemove", &c.LabelCriRemove},   {"LabelCriAuto1", &c.LabelCriAuto1},
-      {"LabelCriAuto2", &c.LabelCriAuto2},
+      {"LabelCriAuto2", &c.LabelCriAuto2},     {"LabelCriDate", &c.LabelCriDate},
   };
   View v;
   for (const auto& [name, label] : labels) {

@@ -40,6 +40,8 @@ constexpr std::array<BoxInfo, kEditorBoxCount> kBoxes{{
     {"TextAutoAfterString", 0, &RenameState::EdAutoString, nullptr},
     {"TextAutoStart", 0, &RenameState::EdAutoStart, nullptr},
     {"TextReplacePattern", 0, &RenameState::EdReplacePattern, nullptr},
+    {"TextDateAfterNumChar", 2, nullptr, &RenameState::EdDateNum},
+    {"TextDateAfterString", 0, &RenameState::EdDateString, nullptr},
 }};
 
 const BoxInfo& Info(EditorBox box) {

@@ -121,6 +121,22 @@ void FillAutoStart(Session& s, UserInterface& ui) {
                         : ""));
 }
 
+void FillDateBoxes(Session& s, UserInterface& ui) {
+  const RenameState& r = s.rename;
+  const int i = r.OptDatePlace;
+  if (i <= 0) return;
+  const RenameCriteria& c = r.criteria;
+  const bool same = i == r.SavedDatePlace;
+  Set(s, ui, B::TextDateAfterNumChar,
+      If(same, CountText(i == 3   ? c.DateAfterNum
+                         : i == 4 ? c.DateBeforeNum
+                                  : 0)));
+  Set(s, ui, B::TextDateAfterString,
+      If(same, i == 5   ? c.DateAfterString
+               : i == 6 ? c.DateBeforeString
+                        : ""));
+}
+
 void FocusInsert(Session& s) {
   const int i = s.rename.OptInsertPlace;
   if (i == 1 || i == 2) FocusPath(s, {B::TextInsertThis});
@@ -159,6 +175,12 @@ void FocusAuto(Session& s) {
   if (i == 1 || i == 2) FocusPath(s, {B::TextAutoStart});
   if (i == 3 || i == 4) FocusPath(s, {B::TextAutoAfterNumChar, B::TextAutoStart});
   if (i == 5 || i == 6) FocusPath(s, {B::TextAutoAfterString, B::TextAutoStart});
+}
+
+void FocusDate(Session& s) {
+  const int i = s.rename.OptDatePlace;
+  if (i == 3 || i == 4) FocusPath(s, {B::TextDateAfterNumChar});
+  if (i == 5 || i == 6) FocusPath(s, {B::TextDateAfterString});
 }
 
 void ShowExtCriterion(Session& s, UserInterface& ui) {
@@ -263,6 +285,17 @@ void ShowAutoCriterion(Session& s, UserInterface& ui) {
   FocusAuto(s);
 }
 
+void ShowDateCriterion(Session& s, UserInterface& ui) {
+  const RenameState& r = s.rename;
+  const std::int16_t saved = r.SavedDatePlace;
+  OnCheckDateClick(s, ui, saved != 0);
+  OnComboDateSourceClick(s, ui, r.SavedDateSource);
+  OnComboDateFormatClick(s, ui, r.SavedDateFormat);
+  if (saved != 0) OnComboDatePlaceClick(s, ui, saved);
+  FillDateBoxes(s, ui);
+  FocusDate(s);
+}
+
 void RefillEditor(Session& s, UserInterface& ui) {
   ShowExtCriterion(s, ui);
   ShowCaseCriterion(s, ui);
@@ -272,6 +305,7 @@ void RefillEditor(Session& s, UserInterface& ui) {
   ShowReplaceCriterion(s, ui);
   ShowRemoveCriterion(s, ui);
   ShowAutoCriterion(s, ui);
+  ShowDateCriterion(s, ui);
 }
 
 }  // namespace quillon

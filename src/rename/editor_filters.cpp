@@ -36,6 +36,8 @@ bool Before(const Session& s, EditorBox box) {
       return r.OptInsertPlace == 4;
     case B::TextAutoAfterNumChar:
       return r.OptAutoPlace == 4;
+    case B::TextDateAfterNumChar:
+      return r.OptDatePlace == 4;
     case B::TextReplaceAfterNumChar:
       return r.OptReplacePlace == 4;
     case B::TextReplaceCharAfterNumChar:
@@ -111,6 +113,10 @@ std::string DigitText(const Session& s, EditorBox box) {
       return "You have selected to insert Auto " + k + " in the file names " + d +
              " a selected number of Character. In this box type only the number of Character " + d +
              " which you want to insert Auto " + k + ".";
+    case B::TextDateAfterNumChar:
+      return "You have selected to insert the Date in the file names " + d +
+             " a selected number of Character. In this box type only the number of Character " + d +
+             " which you want to insert the Date.";
     case B::TextReplaceAfterNumChar:
       return "You have selected to Replace everything " + d +
              " a selected number of Character. In this box type only the number of Character " + d +
@@ -152,6 +158,11 @@ std::string ZeroText(const Session& s, EditorBox box) {
              " of file names. If you want exactly that then select that option instead.";
     case B::TextAutoAfterNumChar:
       return z + "You have selected to insert Auto " + k + " in the file names " + d +
+             " a selected number of Character. Number of Character must be higher than zero." +
+             kCrLf2 + "Selecting 0 (zero) will insert it at " + e +
+             " of file names. If you want exactly that then select that option instead.";
+    case B::TextDateAfterNumChar:
+      return z + "You have selected to insert the Date in the file names " + d +
              " a selected number of Character. Number of Character must be higher than zero." +
              kCrLf2 + "Selecting 0 (zero) will insert it at " + e +
              " of file names. If you want exactly that then select that option instead.";

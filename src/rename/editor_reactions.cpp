@@ -78,6 +78,11 @@ void OnCheckRemoveClick(Session& s, UserInterface& ui, bool ticked) {
   if (!ticked) OnComboRemoveClick(s, ui, 0);
 }
 
+void OnCheckDateClick(Session& s, UserInterface& ui, bool ticked) {
+  s.editor.CheckDate = ticked;
+  if (!ticked) OnComboDatePlaceClick(s, ui, 0);
+}
+
 void OnCheckAutoLetterClick(Session& s, UserInterface& ui, bool ticked) {
   s.editor.CheckAutoLetter = ticked;
   s.rename.EdAutoSmallLetter = ticked;
@@ -160,6 +165,19 @@ void OnComboAutoZeroFillClick(Session& s, UserInterface&, std::int16_t index) {
   FocusBox(s, B::TextAutoStart);
 }
 
+void OnComboDatePlaceClick(Session& s, UserInterface& ui, std::int16_t index) {
+  s.rename.OptDatePlace = index;
+  DatePlaceChanged(s, ui);
+}
+
+void OnComboDateSourceClick(Session& s, UserInterface&, std::int16_t index) {
+  s.rename.OptDateSource = index;
+}
+
+void OnComboDateFormatClick(Session& s, UserInterface&, std::int16_t index) {
+  s.rename.OptDateFormat = index;
+}
+
 void InsertPlaceChanged(Session& s, UserInterface& ui) {
   if (s.rename.OptInsertPlace <= 0) return;
   FillInsertBoxes(s, ui);
@@ -186,6 +204,12 @@ void AutoPlaceChanged(Session& s, UserInterface& ui) {
   if (s.rename.OptAutoPlace <= 0) return;
   FillAutoStart(s, ui);
   FocusAuto(s);
+}
+
+void DatePlaceChanged(Session& s, UserInterface& ui) {
+  if (s.rename.OptDatePlace <= 0) return;
+  FillDateBoxes(s, ui);
+  FocusDate(s);
 }
 
 std::string TakeEditorFocus(Session& s) {

@@ -40,6 +40,7 @@ void Ticks(const Session& s, View& v) {
   v["CheckReplace"].checked = e.CheckReplace;
   v["CheckRemove"].checked = e.CheckRemove;
   v["CheckAutoLetter"].checked = e.CheckAutoLetter;
+  v["CheckDate"].checked = e.CheckDate;
   v["CheckHandleAddSpace"].checked = e.EdHandleIncludeSpace;
   v["CheckSpaceAddSpace"].checked = e.EdSpaceIncludeSpace;
   v["CheckInsertAddSpace"].checked = e.EdInsertIncludeSpace;
@@ -54,6 +55,9 @@ void Ticks(const Session& s, View& v) {
   v["ComboRemove"].index = r.OptRemovePlace;
   v["ComboAutoPlace"].index = r.OptAutoPlace;
   v["ComboAutoZeroFill"].index = r.OptAutoZeroFill;
+  v["ComboDatePlace"].index = r.OptDatePlace;
+  v["ComboDateSource"].index = r.OptDateSource;
+  v["ComboDateFormat"].index = r.OptDateFormat;
 }
 
 void FirstFour(const Session& s, Builder& b) {
@@ -145,6 +149,17 @@ void Auto(const Session& s, Builder& b, View& v) {
   v["LabelAutoMaxLength"].text = s.editor.LabelAutoMaxLength;
 }
 
+void Date(const Session& s, Builder& b) {
+  const bool ticked = s.editor.CheckDate;
+  const int i = ticked ? s.rename.OptDatePlace : 0;
+  b.Show({"ComboDatePlace", "LabelDateSource", "ComboDateSource", "LabelDateFormat",
+          "ComboDateFormat"},
+         ticked);
+  const bool number = i == 3 || i == 4;
+  b.Show({"TextDateAfterNumChar", "LabelMaxDate", "LabelDateHighDigit"}, number);
+  b.Show(B::TextDateAfterString, i == 5 || i == 6);
+}
+
 }  // namespace
 
 View EditorView(const Session& s) {
@@ -157,6 +172,7 @@ View EditorView(const Session& s) {
   Replace(s, b);
   Remove(s, b);
   Auto(s, b, v);
+  Date(s, b);
   int position = 0;
   for (const std::string& name : s.editor.tabOrder) v[name].tab = position++;
   return v;

@@ -1,10 +1,12 @@
 #include "rename/engine.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/text.h"
 #include "rename/auto_number.h"
+#include "rename/date_transform.h"
 #include "rename/name_transforms.h"
 
 namespace quillon {
@@ -48,12 +50,17 @@ void RunRenameCriteria(Session& s) {
   const std::vector<Slot> slots = PrioritySlots(c, s.options);
   // Auto always comes after Insert, Replace and Remove.
   AutoTransform autoTransform(c);
+  // Date comes right after Auto; the folder is opened only when it is on.
+  const DateTransform date(c);
+  const std::optional<FolderHandle> folder =
+      date.active() ? std::optional<FolderHandle>(s.files.OpenFolder(s.state.WorkFolder))
+                    : std::nullopt;
 
   // The four lists are parallel; a short one limits the run rather than overrunning.
   const std::size_t count = std::min({store.ComboName.size(), store.ComboDot.size(),
                                       store.ComboExt.size(), store.ComboClearString.size()});
   // Only the extension criterion on: the base names stay as they are, bytes and all.
-  const bool baseChanges = c.CaseOn || c.SpaceOn || c.HandleOn || c.AutoOn ||
+  const bool baseChanges = c.CaseOn || c.SpaceOn || c.HandleOn || c.AutoOn || date.active() ||
                            std::any_of(slots.begin(), slots.end(),
                                        [](const Slot& slot) { return slot.transform.active(); });
   std::u32string name;
@@ -83,6 +90,21 @@ void RunRenameCriteria(Session& s) {
     }
     if (c.AutoOn && !marked && !autoTransform.exhausted()) {
       if (autoTransform.Apply(name) == Outcome::kMark) mark(s.rename.ImpossibleAuto);
+    }
+    if (folder && !marked) {
+      // The file's dates are read only once its place is found: once per file per run.
+      const Cut cut = date.Place(name);
+      if (cut.fit == Fit::kNotPossible) {
+        mark(s.rename.ImpossibleDate);
+      } else if (cut.fit == Fit::kFits) {
+        const Result<FileDates> dates =
+            s.files.DatesAt(*folder, store.ComboFile1[i], date.wantsTaken());
+        // A file gone or unreadable has no date to give.
+        if (!dates ||
+            date.Apply(name, cut, dates->taken.value_or(dates->modified)) == Outcome::kMark) {
+          mark(s.rename.ImpossibleDate);
+        }
+      }
     }
 
     std::string& out = store.ComboName[i];

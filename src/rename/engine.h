@@ -5,8 +5,9 @@
 namespace quillon {
 
 // Rewrites the base names and extensions of the selection store by the criteria record,
-// in the fixed order Case, Extension, Space, Handle, the priority slots, Auto. Files for
-// which a criterion is not possible are marked "#$#" and counted. Touches no disk.
+// in the fixed order Case, Extension, Space, Handle, the priority slots, Auto, Date. Files
+// for which a criterion is not possible are marked "#$#" and counted. Changes nothing on
+// the disk; reads the files' dates only when Date is on.
 // Clears RenamePending and sets CheckPending.
 void RunRenameCriteria(Session& s);
 

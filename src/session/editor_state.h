@@ -36,8 +36,10 @@ enum class EditorBox : std::uint8_t {
   TextAutoAfterString,
   TextAutoStart,
   TextReplacePattern,
+  TextDateAfterNumChar,
+  TextDateAfterString,
 };
-inline constexpr std::size_t kEditorBoxCount = 24;
+inline constexpr std::size_t kEditorBoxCount = 26;
 
 struct EditorState {
   // frmRen is shown.
@@ -52,6 +54,7 @@ struct EditorState {
   bool CheckReplace = false;
   bool CheckRemove = false;
   bool CheckAutoLetter = false;
+  bool CheckDate = false;
 
   // Include Space: live (the boxes) and confirmed copies.
   bool EdHandleIncludeSpace = false;
@@ -81,6 +84,7 @@ struct EditorState {
   bool IncompleteReplace = false;
   bool IncompleteRemove = false;
   bool IncompleteAuto = false;
+  bool IncompleteDate = false;
 
   // "SetRenameABOKAgain" after the user answered No to "MessageMultiNameRenOK": the next
   // OK checks the criteria once more.

@@ -5,7 +5,7 @@ namespace quillon {
 bool AnyRenameCriterionOn(const Session& s) {
   const RenameCriteria& c = s.rename.criteria;
   return c.InsertOn || c.ReplaceOn || c.RemoveOn || c.AutoOn || c.CaseOn || c.SpaceOn || c.ExtOn ||
-         c.HandleOn;
+         c.HandleOn || c.DateOn;
 }
 
 int PositionalCriteriaOn(const Session& s) {

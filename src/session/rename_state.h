@@ -82,6 +82,16 @@ struct RenameCriteria {
   std::string AutoAfterString;
   std::string AutoBeforeString;
 
+  // Date: the file's date put in at a place, after Auto.
+  bool DateOn = false;
+  std::string DateSource;  // "Modified", "Taken, else Modified"
+  std::string DateFormat;  // one of kDateFormats
+  std::string DatePlace;   // "DateAfterNumChars" ... "DateBeforeAString"
+  std::int16_t DateAfterNum = 0;
+  std::int16_t DateBeforeNum = 0;
+  std::string DateAfterString;
+  std::string DateBeforeString;
+
   // Priority: slots 1 to PriorityCount hold the criteria among Insert, Replace and
   // Remove that are on, in the preferred order; the other slots hold those that are off.
   std::int16_t PriorityCount = 0;
@@ -112,6 +122,8 @@ struct CriteriaSummary {
   SummaryLabel LabelCriRemove{"Remove :: No", false};
   SummaryLabel LabelCriAuto1{"Auto Number or Letter :: No", false};
   SummaryLabel LabelCriAuto2;
+  // Shown only while Date is on.
+  SummaryLabel LabelCriDate;
 };
 
 struct RenameState {
@@ -137,6 +149,7 @@ struct RenameState {
   std::string EdRemoveCharAfterString;
   std::string EdAutoStart;
   std::string EdAutoString;
+  std::string EdDateString;
   std::int16_t EdInsertNum = 0;
   std::int16_t EdReplaceNumChar = 0;
   std::int16_t EdReplaceAfterNum = 0;
@@ -146,6 +159,7 @@ struct RenameState {
   std::int16_t EdRemoveCharAfterNum = 0;
   std::int16_t EdAutoNum = 0;
   bool EdAutoSmallLetter = false;
+  std::int16_t EdDateNum = 0;
 
   // Live option indices of the editor. Case, Space and Handle are off at 9, the others
   // at 0.
@@ -159,6 +173,9 @@ struct RenameState {
   std::int16_t OptAutoKind = 0;  // 1 "Number", 2 "Letter"
   std::int16_t OptAutoPlace = 0;
   std::int16_t OptAutoZeroFill = 0;
+  std::int16_t OptDatePlace = 0;
+  std::int16_t OptDateSource = 0;  // 0 "Modified", 1 "Taken, else Modified"
+  std::int16_t OptDateFormat = 0;  // index into kDateFormats
 
   // The indices the record was last built from (SavedHandleMode is in the record). For
   // Insert, Replace, Remove and Auto they tell an "on" from an "off" transition.
@@ -171,6 +188,9 @@ struct RenameState {
   std::int16_t SavedAutoKind = 0;
   std::int16_t SavedAutoPlace = 0;
   std::int16_t SavedAutoZeroFill = 0;
+  std::int16_t SavedDatePlace = 0;
+  std::int16_t SavedDateSource = 0;
+  std::int16_t SavedDateFormat = 0;
 
   // The texts of the priority lists ComboPriority1st, ComboPriority2nd, ComboPriority3rd.
   std::string ComboPriority1st = "Insert";
@@ -182,6 +202,7 @@ struct RenameState {
   std::int16_t ImpossibleReplace = 0;
   std::int16_t ImpossibleRemove = 0;
   std::int16_t ImpossibleAuto = 0;
+  std::int16_t ImpossibleDate = 0;
   std::int16_t ImpossibleTotal = 0;
 
   // Set by CheckAutoLetterCapacity for its message: groups available and the last one.
