@@ -52,7 +52,7 @@ Result<FileDates> FileServices::DatesAt(const FolderHandle& folder, const std::s
   // Whole seconds, rounded down also before 1970.
   const std::int64_t ns = id->mtimeNs;
   FileDates dates{ns / 1'000'000'000 - (ns % 1'000'000'000 < 0 ? 1 : 0), std::nullopt};
-  if (taken && id->regular) dates.taken = PhotoTakenTime(path);
+  if (taken && (id->regular || id->link)) dates.taken = PhotoTakenTime(path);
   return dates;
 }
 

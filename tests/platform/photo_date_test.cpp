@@ -1,11 +1,16 @@
 // The date a photo was taken, read from EXIF written into small JPEGs by the tests, and
 // its odd values that fall back to the modification time.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <ctime>
 #include <exiv2/exiv2.hpp>
 
 #include <gtest/gtest.h>
 
 #include "platform/photo_date.h"
+#include "platform/posix_file_services.h"
 #include "support/temp_dir.h"
 
 namespace quillon {
@@ -77,6 +82,51 @@ TEST(PhotoDate, ExifTextIsCheckedFieldByField) {
                           "2024:07:14 09:60:00", "2024:07:14 09:30:05x", "2O24:07:14 09:30:05"}) {
     EXPECT_EQ(ParseExifDateTime(odd), std::nullopt) << odd;
   }
+}
+
+// The file services' dates of a file by name in an opened folder: the modification time
+// always, the date taken only when asked for and only from a regular file.
+TEST(PhotoDate, FileServicesGiveTheDatesOfAFileInAFolder) {
+  TempDir dir;
+  Photo(dir, "photo.jpg", "2024:07:14 09:30:05");
+  dir.file("notes.txt", "2024:07:14 09:30:05");
+  ASSERT_EQ(::mkfifo((dir / "pipe.jpg").c_str(), 0600), 0);
+  ASSERT_EQ(::symlink("photo.jpg", (dir / "link.jpg").c_str()), 0);
+  const std::string paths[] = {dir / "photo.jpg", dir / "notes.txt", dir / "pipe.jpg"};
+  const struct timespec modified[2] = {{1'600'000'000, 0}, {1'600'000'000, 500'000'000}};
+  for (const std::string& path : paths)
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), modified, 0), 0);
+
+  PosixFileServices files;
+  const FolderHandle folder = files.OpenFolder(dir.path() + "/");
+  const FolderHandle byPath(dir.path() + "/", -1);
+  const std::int64_t taken = Local(2024, 7, 14, 9, 30, 5);
+  struct Row {
+    const char* name;
+    bool askTaken;
+    std::optional<std::int64_t> expected;  // taken
+  } rows[] = {
+      {"photo.jpg", true, taken},
+      {"photo.jpg", false, std::nullopt},
+      {"notes.txt", true, std::nullopt},
+      {"pipe.jpg", true, std::nullopt},  // never opened for reading: no hang
+      {"link.jpg", true, taken},         // the photo it points to
+  };
+  for (const FolderHandle* handle : {&folder, &byPath}) {
+    for (const Row& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + (handle->fd() < 0 ? " by path" : " by handle"));
+      if (handle->fd() < 0 && std::string(row.name) == "pipe.jpg") {
+        continue;
+      }
+      const Result<FileDates> dates = files.DatesAt(*handle, row.name, row.askTaken);
+      ASSERT_TRUE(dates);
+      if (std::string(row.name) != "link.jpg") {
+        EXPECT_EQ(dates->modified, 1'600'000'000);
+      }
+      EXPECT_EQ(dates->taken, row.expected);
+    }
+  }
+  EXPECT_FALSE(files.DatesAt(folder, "gone.jpg", true));
 }
 
 }  // namespace

@@ -10,8 +10,10 @@
 
 namespace quillon::testing {
 
-struct RenameHarness {
-  NullFileServices files;
+// Files: the file services the engine reads dates from.
+template <typename Files = NullFileServices>
+struct BasicRenameHarness {
+  Files files;
   PosixEnvironment env;
   Session s{files, env};
   RenameCriteria& c = s.rename.criteria;
@@ -48,6 +50,8 @@ struct RenameHarness {
     return out;
   }
 };
+
+using RenameHarness = BasicRenameHarness<>;
 
 // How many files a Run() result shows marked.
 inline int CountMarks(const std::string& names) {
