@@ -53,6 +53,15 @@ TEST(WriteJob, KeepsOnlyWhatHasAnEffectInTheContractsOrder) {
       {R"({"criteria": {"InsertPlace": "InsertBeforeAString", "InsertText": "-",
                         "InsertAfterNum": 4, "InsertBeforeString": "IMG"}})",
        R"({"criteria":{"InsertPlace":"InsertBeforeAString","InsertText":"-","InsertBeforeString":"IMG"}})"},
+      // Date: the source and format default, keys that change nothing are dropped.
+      {R"({"criteria": {"DatePlace": "DateAfterNumChars"}})",
+       R"({"criteria":{"DatePlace":"DateAfterNumChars","DateSource":"Modified","DateFormat":"YYYY-MM-DD"}})"},
+      {R"({"criteria": {"DateFormat": "YYYY", "DateSource": "Modified", "AutoKind": "Number",
+                        "AutoPlace": "AutoAfterNumChars", "AutoStartNumber": 1,
+                        "DatePlace": "DateAfterAString", "DateAfterString": "IMG_",
+                        "DateBeforeNum": 3}})",
+       R"({"criteria":{"AutoKind":"Number","AutoPlace":"AutoAfterNumChars","AutoStartNumber":1,"DatePlace":"DateAfterAString","DateAfterString":"IMG_","DateSource":"Modified","DateFormat":"YYYY"}})"},
+      {R"({"criteria": {"DateFormat": "YYYY"}})", R"({})"},
       {R"({"criteria": {"HandleThis": "-", "HandleMode": 1}})",
        R"({"criteria":{"HandleThis":"-","HandleMode":1}})"},
       {R"({"criteria": {"HandleThis": "-", "HandleMode": 2, "HandleWith": "_"}})",
@@ -151,6 +160,22 @@ TEST_F(JobFromSessionTest, GivesBackTheJobThatSetItUp) {
   RoundTrip({{"selection", {{"SelectionMode", "All"}}},
              {"action", {{"ActionName", "Set Attribute"}, {"AttributeIndex", 2}}}});
   RoundTrip({{"criteria",
+              {{"DatePlace", "DateAfterNumChars"},
+               {"DateSource", "Taken, else Modified"},
+               {"DateFormat", "YYYYMMDD_HHMMSS"}}}});
+  RoundTrip({{"criteria",
+              {{"InsertPlace", "InsertAfterNumChars"},
+               {"InsertText", "_"},
+               {"DatePlace", "DateBeforeNumChars"},
+               {"DateBeforeNum", 4},
+               {"DateSource", "Modified"},
+               {"DateFormat", "YYYY-MM"}}}});
+  RoundTrip({{"criteria",
+              {{"DatePlace", "DateBeforeAString"},
+               {"DateBeforeString", "IMG"},
+               {"DateSource", "Modified"},
+               {"DateFormat", "YYYY-MM-DD HH.MM.SS"}}}});
+  RoundTrip({{"criteria",
               {{"ReplacePlace", "ReplacePattern"},
                {"ReplacePattern", "IMG_(\\d+)"},
                {"ReplaceWith", "Holiday $1"}}}});
@@ -192,6 +217,16 @@ TEST_F(OpenJobTest, AFileThatDoesNotValidateNamesTheKeyAndChangesNothing) {
        "criteria.ReplacePattern: may not hold"},
       {R"({"criteria": {"ReplacePlace": "ReplacePattern", "ReplaceWith": "x"}})",
        "criteria.ReplacePattern: must not be empty"},
+      {R"({"criteria": {"DatePlace": "DateAtNoon"}})", "criteria.DatePlace: must be one of"},
+      {R"({"criteria": {"DatePlace": "DateAfterNumChars", "DateFormat": "DD.MM.YYYY"}})",
+       "criteria.DateFormat: must be one of \"YYYY-MM-DD\""},
+      {R"({"criteria": {"DatePlace": "DateAfterNumChars", "DateSource": "Taken"}})",
+       "criteria.DateSource: must be one of \"Modified\", \"Taken, else Modified\""},
+      {R"({"criteria": {"DatePlace": "DateAfterAString"}})", "criteria.DateAfterString: is needed"},
+      {R"({"criteria": {"DatePlace": "DateBeforeNumChars", "DateBeforeNum": 100}})",
+       "criteria.DateBeforeNum: must be 0 to 99"},
+      {R"({"criteria": {"DatePlace": "DateAfterNumChars", "DateWhen": "now"}})",
+       "criteria.DateWhen: unknown key"},
   };
   for (const NormalCase& c : cases) {
     const std::string before = Snapshot();

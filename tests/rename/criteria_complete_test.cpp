@@ -202,6 +202,12 @@ TEST(CriteriaComplete, EachCriterionIsJudgedByWhatItsChoiceNeeds) {
       OnComboAutoPlaceClick(e.s, e.ui, place);
     };
   };
+  auto date = [](std::int16_t place) {
+    return [place](Editor& e) {
+      OnCheckDateClick(e.s, e.ui, true);
+      OnComboDatePlaceClick(e.s, e.ui, place);
+    };
+  };
   auto then = [](Action first, Action second) {
     return [first, second](Editor& e) {
       first(e);
@@ -389,6 +395,14 @@ TEST(CriteriaComplete, EachCriterionIsJudgedByWhatItsChoiceNeeds) {
        then(then(autoPlace(2, 6), type(B::TextAutoAfterString, "x")), type(B::TextAutoStart, "A")),
        ""},
       {"auto_letters_at_end", then(autoPlace(2, 2), type(B::TextAutoStart, "AB")), ""},
+      // Date needs a place, and the number or string that place names.
+      {"date_no_place", date(0), "Date"},
+      {"date_at_start", date(1), ""},
+      {"date_at_end", date(2), ""},
+      {"date_after_no_number", date(3), "Date"},
+      {"date_before_number", then(date(4), type(B::TextDateAfterNumChar, "3")), ""},
+      {"date_after_no_string", date(5), "Date"},
+      {"date_before_string", then(date(6), type(B::TextDateAfterString, "_")), ""},
       // A start value with the place list back on its prompt would change no name.
       {"auto_start_without_place",
        then(then(autoPlace(1, 1), type(B::TextAutoStart, "5")),

@@ -359,6 +359,50 @@ TEST(CriteriaSummary, AutoSecondLineShowsThePlaceWhateverTheKind) {
   }
 }
 
+TEST(CriteriaSummary, DateLineShowsSourceFormatAndPlaceAndIsHiddenWhenOff) {
+  struct Row {
+    const char *name, *source, *format, *place;
+    std::int16_t afterNum, beforeNum;
+    const char *afterString, *beforeString, *line;
+  } rows[] = {
+      {"at_start", "Modified", "YYYY-MM-DD", "DateAfterNumChars", 0, 0, "", "",
+       "Date :: Modified :: YYYY-MM-DD :: Add at start of File Names."},
+      {"after_count", "Taken, else Modified", "YYYYMMDD_HHMMSS", "DateAfterNumChars", 3, 0, "", "",
+       "Date :: Taken, else Modified :: YYYYMMDD_HHMMSS :: Add after 3 Characters."},
+      {"at_end", "Modified", "YYYY", "DateBeforeNumChars", 0, 0, "", "",
+       "Date :: Modified :: YYYY :: Add at end of File Names."},
+      {"before_count", "Modified", "YYYY-MM", "DateBeforeNumChars", 0, 4, "", "",
+       "Date :: Modified :: YYYY-MM :: Add before 4 Characters."},
+      {"after_string", "Taken, else Modified", "YYYYMMDD", "DateAfterAString", 0, 0, "IMG_", "",
+       "Date :: Taken, else Modified :: YYYYMMDD :: Add after :: IMG_."},
+      {"before_string", "Modified", "YYYY-MM-DD HH.MM.SS", "DateBeforeAString", 0, 0, "", "-",
+       "Date :: Modified :: YYYY-MM-DD HH.MM.SS :: Add before :: -."},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Summary sum;
+    sum.c.DateOn = true;
+    sum.c.DateSource = row.source;
+    sum.c.DateFormat = row.format;
+    sum.c.DatePlace = row.place;
+    sum.c.DateAfterNum = row.afterNum;
+    sum.c.DateBeforeNum = row.beforeNum;
+    sum.c.DateAfterString = row.afterString;
+    sum.c.DateBeforeString = row.beforeString;
+    const View v = sum.Build();
+    EXPECT_EQ(Text(v, "LabelCriDate"), row.line);
+    EXPECT_EQ(Colour(v, "LabelCriDate"), kBlue);
+    EXPECT_TRUE(v.at("LabelCriDate").visible.value_or(false));
+    EXPECT_EQ(sum.s.rename.CriteriaSetCount, 1);
+    EXPECT_EQ(Text(v, "LabelCriShow"), "Rename Criteria :");
+  }
+  // Off, the summary is the one it always was: no line for Date at all.
+  Summary off;
+  const View v = off.Build();
+  EXPECT_EQ(Text(v, "LabelCriDate"), "");
+  EXPECT_FALSE(v.at("LabelCriDate").visible.value_or(true));
+}
+
 const char* const kLabels[] = {"LabelCriShow",     "LabelCriChgCase", "LabelCriChgExt",
                                "LabelCriRmvSpace", "LabelCriHandle1", "LabelCriHandle2",
                                "LabelCriInsert",   "LabelCriReplace", "LabelCriRemove",
@@ -409,13 +453,17 @@ TEST(CriteriaSummary, EveryCriterionOffReadsNoInTheOffColour) {
       r.EdAutoStart = "1";
       r.OptAutoKind = 1;
       r.OptAutoPlace = 2;
+      r.OptDatePlace = 1;
       RenameSet(sum.s);
-      ASSERT_EQ(sum.s.rename.CriteriaSetCount, 8);
+      ASSERT_EQ(sum.s.rename.CriteriaSetCount, 9);
       ResetRename(sum.s);
     } else {
       BuildCriteriaSummary(sum.s);
     }
     EXPECT_EQ(Texts(sum.s), kAllOff);
+    EXPECT_EQ(sum.s.rename.summary.LabelCriDate.text, "");
+    EXPECT_FALSE(sum.s.rename.criteria.DateOn);
+    EXPECT_EQ(sum.s.state.SettingsCount, 0);
     EXPECT_EQ(sum.s.rename.CriteriaSetCount, 0);
     const View v = CriteriaSummaryView(sum.s);
     for (const char* label : kLabels) EXPECT_EQ(Colour(v, label), kDefaultColour) << label;
