@@ -20,6 +20,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "support/photo_file.h"
 #include "support/temp_dir.h"
 
 namespace quillon {
@@ -482,6 +483,60 @@ TEST_F(CliTest, APatternWithGroupsRenamesAndIsUndone) {
             (std::vector<std::string>{"Holiday 0001.JPG", "Holiday 0002.JPG", "notes.txt"}));
   ASSERT_EQ(RunCli(dir.path(), "undo --journal j.json").status, 0);
   EXPECT_EQ(names(), (std::vector<std::string>{"IMG_0001.JPG", "IMG_0002.JPG", "notes.txt"}));
+}
+
+// Camera files named by the date they were taken, a file without EXIF by its
+// modification time, in the time zone the program runs in; undo puts the names back.
+TEST_F(CliTest, PhotosAreNamedByTheDateTakenAndUndone) {
+  testing::WritePhoto(dir / "work/IMG_0001.JPG", "2024:07:14 09:30:05");
+  testing::WritePhoto(dir / "work/IMG_0002.JPG", "2024:07:14 09:31:00");
+  testing::WritePhoto(dir / "work/IMG_0003.JPG", nullptr);
+  const struct timespec modified[2] = {{0, UTIME_OMIT}, {1'700'000'000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "work/IMG_0003.JPG").c_str(), modified, 0), 0);
+  json job = RenameJob({{"DatePlace", "DateAfterNumChars"},
+                        {"DateSource", "Taken, else Modified"},
+                        {"DateFormat", "YYYYMMDD_HHMMSS"},
+                        {"ReplacePlace", "ReplaceAString"},
+                        {"ReplaceString", "IMG_"},
+                        {"ReplaceWith", "_"}});
+  job["selection"] = {{"SelectionMode", "All"}};
+  dir.file("job.json", job.dump());
+  const CliResult preview = RunCli(dir.path(), "preview job.json --json", "", "TZ=UTC");
+  ASSERT_EQ(preview.status, 0) << preview.out << preview.err;
+  const json out = preview.parsed();
+  EXPECT_EQ(out["rows"][0]["new"], "20240714_093005_0001.JPG");
+  EXPECT_EQ(out["rows"][1]["new"], "20240714_093100_0002.JPG");
+  EXPECT_EQ(out["rows"][2]["new"], "20231114_221320_0003.JPG");
+  EXPECT_EQ(out["counters"]["ImpossibleDate"], 0);
+
+  // Nine hours east (a zone given by rule, no zone files needed): another modification
+  // time, and the camera's clock as it was.
+  const CliResult tokyo = RunCli(dir.path(), "run job.json --journal j.json", "", "TZ=JST-9");
+  ASSERT_EQ(tokyo.status, 0) << tokyo.out << tokyo.err;
+  for (const char* name :
+       {"20240714_093005_0001.JPG", "20240714_093100_0002.JPG", "20231115_071320_0003.JPG"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir / "work/" + std::string(name))) << name;
+  }
+  ASSERT_EQ(RunCli(dir.path(), "undo --journal j.json").status, 0);
+  for (const char* name : {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir / "work/" + std::string(name))) << name;
+  }
+}
+
+// With Date off the counters are those a job always had.
+TEST_F(CliTest, TheDateCounterAppearsOnlyWithDateOn) {
+  dir.file("work/a.txt");
+  const json off =
+      Job("preview", RenameJob({{"InsertPlace", "InsertAfterNumChars"}, {"InsertText", "x"}}))
+          .parsed();
+  EXPECT_FALSE(off["counters"].contains("ImpossibleDate"));
+  const CliResult on =
+      Job("preview", RenameJob({{"DatePlace", "DateAfterAString"}, {"DateAfterString", "zz"}}));
+  EXPECT_EQ(on.status, 1);
+  EXPECT_EQ(on.parsed()["counters"]["ImpossibleDate"], 1);
+  EXPECT_NE(on.parsed()["report"].get<std::string>().find(
+                "Number of selection for which Date is not possible is : 1"),
+            std::string::npos);
 }
 
 TEST_F(CliTest, PreviewReportsConflictsWithExitOne) {

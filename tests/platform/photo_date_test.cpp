@@ -5,12 +5,12 @@
 #include <unistd.h>
 
 #include <ctime>
-#include <exiv2/exiv2.hpp>
 
 #include <gtest/gtest.h>
 
 #include "platform/photo_date.h"
 #include "platform/posix_file_services.h"
+#include "support/photo_file.h"
 #include "support/temp_dir.h"
 
 namespace quillon {
@@ -31,16 +31,9 @@ std::int64_t Local(int year, int month, int day, int hour, int minute, int secon
   return static_cast<std::int64_t>(std::mktime(&tm));
 }
 
-// The smallest JPEG (start and end of image), with the tag written by the library.
 std::string Photo(TempDir& dir, const std::string& name, const char* taken) {
-  const std::string path = dir.file(name, std::string("\xff\xd8\xff\xd9", 4));
-  if (taken != nullptr) {
-    auto image = Exiv2::ImageFactory::open(path);
-    Exiv2::ExifData exif;
-    exif["Exif.Photo.DateTimeOriginal"] = std::string(taken);
-    image->setExifData(exif);
-    image->writeMetadata();
-  }
+  const std::string path = dir / name;
+  testing::WritePhoto(path, taken);
   return path;
 }
 
