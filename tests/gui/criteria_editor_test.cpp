@@ -2,12 +2,18 @@
 // on disk carry the new names.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QTest>
+
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 #include "window_fixture.h"
@@ -127,6 +133,47 @@ TEST_F(CriteriaEditorTest, APatternWithGroupsRenamesTheFilesOnceItIsValid) {
   EXPECT_EQ(StartNames(), (std::vector<std::string>{"Quillon", "b_a.txt", "d_c.txt"}));
   EXPECT_EQ(Text("LabelCriReplace"),
             QStringLiteral("Replace every match of :: (\\w) (\\w) :: with :: $2_$1."));
+}
+
+// A pattern and a date set together: the editor's own preview shows the names the job
+// then gives the files.
+TEST_F(CriteriaEditorTest, APatternAndTheDateModifiedNameTheFiles) {
+  const char* saved = std::getenv("TZ");
+  const std::string savedTz = saved != nullptr ? saved : "";
+  ::setenv("TZ", "UTC", 1);
+  ::tzset();
+  const struct timespec modified[2] = {{0, UTIME_OMIT}, {1'704'164'645, 0}};  // 2024-01-02 03:04:05
+  for (const char* name : {"a b.txt", "c d.txt"}) {
+    ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "start/" + std::string(name)).c_str(), modified, 0), 0);
+  }
+  SelectAll();
+  Click("ImageRenameCriteria");
+  Click("CheckReplace");
+  Choose("ComboReplace", 13);
+  Type("TextReplacePattern", "(\\w) (\\w)");
+  Type("TextReplaceWith", "$2_$1");
+  Click("CheckDate");
+  ASSERT_TRUE(Find("ComboDateSource")->isVisible());
+  Choose("ComboDateFormat", 1);
+  Choose("ComboDatePlace", 5);
+  EXPECT_TRUE(Find("TextDateAfterString")->hasFocus());
+  Type("TextDateAfterString", "_");
+  auto* preview = qobject_cast<QListWidget*>(Find("ListEditorPreview"));
+  ASSERT_NE(preview, nullptr);
+  ASSERT_EQ(preview->count(), 2);
+  EXPECT_EQ(preview->item(0)->text(), QStringLiteral("a b.txt  \u2192  b_20240102a.txt"));
+  EXPECT_EQ(preview->item(1)->text(), QStringLiteral("c d.txt  \u2192  d_20240102c.txt"));
+  Run();
+  EXPECT_EQ(StartNames(),
+            (std::vector<std::string>{"Quillon", "b_20240102a.txt", "d_20240102c.txt"}));
+  EXPECT_EQ(Text("LabelCriDate"),
+            QStringLiteral("Date :: Modified :: YYYYMMDD :: Add after :: _."));
+  if (saved != nullptr) {
+    ::setenv("TZ", savedTz.c_str(), 1);
+  } else {
+    ::unsetenv("TZ");
+  }
+  ::tzset();
 }
 
 // The pattern box takes what a pattern needs, but not the "/" no name can hold.
