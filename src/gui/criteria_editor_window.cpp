@@ -410,10 +410,12 @@ QWidget* CriteriaEditorWindow::BuildRemoveAndAuto() {
   Lines(date)->addLayout(Row({Box(B::TextDateAfterNumChar, date), Box(B::TextDateAfterString, date),
                               Label("LabelMaxDate", "Max. 2 Digits", date),
                               Label("LabelDateHighDigit", "Must be higher than 0 (zero)", date)}));
+  // One list a line, so that the column keeps the width of the others.
   Lines(date)->addLayout(
       Row({Label("LabelDateSource", "Use Date :", date),
-           List("ComboDateSource", kComboDateSource, date, &OnComboDateSourceClick),
-           Label("LabelDateFormat", "Format :", date),
+           List("ComboDateSource", kComboDateSource, date, &OnComboDateSourceClick)}));
+  Lines(date)->addLayout(
+      Row({Label("LabelDateFormat", "Format :", date),
            List("ComboDateFormat", kDateFormats, date, &OnComboDateFormatClick)}));
   Spoken(date, "ComboDateSource", "Which date");
   Spoken(date, "ComboDateFormat", "Date format");

@@ -6,8 +6,8 @@
 
 namespace quillon::testing {
 
-// Writes a JPEG at `path`: the smallest one (start and end of image) padded to `size`
-// bytes, with EXIF DateTimeOriginal `taken` ("YYYY:MM:DD HH:MM:SS"; none for nullptr).
+// Writes a JPEG at `path` with EXIF DateTimeOriginal `taken` ("YYYY:MM:DD HH:MM:SS"; no
+// EXIF for nullptr), and image data after it up to `size` bytes (none for 0).
 void WritePhoto(const std::string& path, const char* taken, std::size_t size = 0);
 
 }  // namespace quillon::testing
