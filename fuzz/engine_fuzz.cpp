@@ -2,6 +2,7 @@
 // no new name can leave its folder (no "/" appears that was not typed as text).
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,26 @@ const char* const kRemove[] = {"",
 const char* const kAuto[] = {"", "Number", "Capital Letter", "Small Letter"};
 const char* const kAutoPlace[] = {"AutoAfterNumChars", "AutoBeforeNumChars", "AutoAfterAString",
                                   "AutoBeforeAString"};
+const char* const kDate[] = {"", "DateAfterNumChars", "DateBeforeNumChars", "DateAfterAString",
+                             "DateBeforeAString"};
+const char* const kDateSource[] = {"Modified", "Taken, else Modified"};
+const char* const kDateFormat[] = {"YYYY-MM-DD",      "YYYYMMDD", "YYYY-MM-DD HH.MM.SS",
+                                   "YYYYMMDD_HHMMSS", "YYYY-MM",  "YYYY", "bogus"};
+
+// Dates from the input, any 64-bit time (far past and future included); some files gone.
+class DatedFiles : public quillon::testing::NullFileServices {
+ public:
+  std::int64_t modified = 0;
+  std::int64_t taken = 0;
+  quillon::Result<quillon::FileDates> DatesAt(const quillon::FolderHandle&,
+                                              const std::string& name, bool wantTaken) override {
+    if (name.size() % 5 == 4) return quillon::OsError{2, "read the date of", name};
+    quillon::FileDates dates{modified, std::nullopt};
+    if (wantTaken && name.size() % 2 == 0) dates.taken = taken;
+    return dates;
+  }
+};
+
 const char* const kScope[] = {"", "FileName", "FirstLetter", "FirstLetterOfWords"};
 const char* const kChange[] = {"No Change", "Lower Case", "Upper Case"};
 const char* const kPriority[] = {"Insert", "Replace", "Remove"};
@@ -72,7 +93,7 @@ const char* const kPriority[] = {"Insert", "Replace", "Remove"};
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Input in(data, size);
-  quillon::testing::NullFileServices files;
+  DatedFiles files;
   quillon::PosixEnvironment env;
   quillon::Session s(files, env);
   quillon::RenameCriteria& c = s.rename.criteria;
@@ -148,6 +169,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     store.ComboClearString.push_back(quillon::kStatusOk);
   }
   s.state.SelectedCount = static_cast<std::int16_t>(rows);
+  // Date, read last so that the older inputs keep their meaning.
+  c.DatePlace = in.Pick(kDate);
+  c.DateOn = !c.DatePlace.empty();
+  c.DateSource = in.Pick(kDateSource);
+  c.DateFormat = in.Pick(kDateFormat);
+  c.DateAfterNum = in.Small();
+  c.DateBeforeNum = in.Small();
+  c.DateAfterString = in.Text(3);
+  c.DateBeforeString = in.Text(3);
+  for (std::int64_t* time : {&files.modified, &files.taken}) {
+    std::uint64_t bits = 0;
+    for (int k = 0; k < 8; ++k) bits = (bits << 8) | in.Byte();
+    *time = static_cast<std::int64_t>(bits);
+  }
   quillon::RunRenameCriteria(s);
   for (std::size_t i = 0; i < store.size(); ++i) {
     if ((store.ComboName[i] + store.ComboExt[i]).find('/') != std::string::npos) __builtin_trap();
