@@ -68,16 +68,16 @@ const char* const kAutoPlace[] = {"AutoAfterNumChars", "AutoBeforeNumChars", "Au
 const char* const kDate[] = {"", "DateAfterNumChars", "DateBeforeNumChars", "DateAfterAString",
                              "DateBeforeAString"};
 const char* const kDateSource[] = {"Modified", "Taken, else Modified"};
-const char* const kDateFormat[] = {"YYYY-MM-DD",      "YYYYMMDD", "YYYY-MM-DD HH.MM.SS",
-                                   "YYYYMMDD_HHMMSS", "YYYY-MM",  "YYYY", "bogus"};
+const char* const kDateFormat[] = {
+    "YYYY-MM-DD", "YYYYMMDD", "YYYY-MM-DD HH.MM.SS", "YYYYMMDD_HHMMSS", "YYYY-MM", "YYYY", "bogus"};
 
 // Dates from the input, any 64-bit time (far past and future included); some files gone.
 class DatedFiles : public quillon::testing::NullFileServices {
  public:
   std::int64_t modified = 0;
   std::int64_t taken = 0;
-  quillon::Result<quillon::FileDates> DatesAt(const quillon::FolderHandle&,
-                                              const std::string& name, bool wantTaken) override {
+  quillon::Result<quillon::FileDates> DatesAt(const quillon::FolderHandle&, const std::string& name,
+                                              bool wantTaken) override {
     if (name.size() % 5 == 4) return quillon::OsError{2, "read the date of", name};
     quillon::FileDates dates{modified, std::nullopt};
     if (wantTaken && name.size() % 2 == 0) dates.taken = taken;

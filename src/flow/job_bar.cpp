@@ -58,7 +58,7 @@ void PreviewClick(Session& s, UserInterface& ui) {
       ShowAutoLetterImpossible(s, ui, r.EdAutoStart, r.AutoLetterLimit, r.AutoLetterCapacity);
       return;
     }
-    RunRenameCriteria(s);
+    RunRenameCriteria(s, &ui);
     cancelled = CheckConflicts(s, ui) == ConflictOutcome::Cancelled;
   }
   if (!cancelled && st.CheckPending) CheckConflicts(s, ui);

@@ -41,7 +41,7 @@ std::vector<Slot> PrioritySlots(const RenameCriteria& c, const Options& o) {
 // at another file's name, and Auto takes its values in file order either way, so the
 // names are exactly those of running each criterion over all files in turn; one name
 // is decoded, changed in place and encoded back while it is in cache.
-void RunRenameCriteria(Session& s) {
+void RunRenameCriteria(Session& s, UserInterface* ui) {
   const RenameCriteria& c = s.rename.criteria;
   SelectionStore& store = s.selection.store;
   const CaseTransform caseTransform(c);
@@ -65,6 +65,8 @@ void RunRenameCriteria(Session& s) {
                                        [](const Slot& slot) { return slot.transform.active(); });
   std::u32string name;
   std::u32string scratch;
+  constexpr std::size_t kDatesPerProgress = 64;
+  std::size_t datesRead = 0;
   for (std::size_t i = 0; i < count; ++i) {
     if (c.ExtOn) {
       store.ComboExt[i] = c.ExtText;
@@ -91,7 +93,9 @@ void RunRenameCriteria(Session& s) {
     if (c.AutoOn && !marked && !autoTransform.exhausted()) {
       if (autoTransform.Apply(name) == Outcome::kMark) mark(s.rename.ImpossibleAuto);
     }
-    if (folder && !marked) {
+    if (folder && i >= store.ComboFile1.size()) {
+      mark(s.rename.ImpossibleDate);  // no file to take a date from
+    } else if (folder && !marked) {
       // The file's dates are read only once its place is found: once per file per run.
       const Cut cut = date.Place(name);
       if (cut.fit == Fit::kNotPossible) {
@@ -104,12 +108,19 @@ void RunRenameCriteria(Session& s) {
             date.Apply(name, cut, dates->taken.value_or(dates->modified)) == Outcome::kMark) {
           mark(s.rename.ImpossibleDate);
         }
+        // Reading thousands of photos from a slow card takes a while: the window paints.
+        if (ui != nullptr && ++datesRead % kDatesPerProgress == 0) {
+          ui->ShowProgress(static_cast<int>(i), static_cast<int>(count));
+        }
       }
     }
 
     std::string& out = store.ComboName[i];
     out.clear();
     for (char32_t ch : name) AppendUtf8(out, ch);
+  }
+  if (ui != nullptr && datesRead >= kDatesPerProgress) {
+    ui->ShowProgress(static_cast<int>(count), static_cast<int>(count));
   }
   s.state.RenamePending = false;
   s.state.CheckPending = true;

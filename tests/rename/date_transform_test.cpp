@@ -9,6 +9,7 @@
 #include <map>
 
 #include "rename_harness.h"
+#include "support/fake_ui.h"
 
 namespace quillon {
 namespace {
@@ -235,6 +236,36 @@ TEST_F(DateCriterion, ReadsEachFileOnceAndOnlyWhatItsSourceAsksFor) {
     EXPECT_EQ(h.Run(), "IMG_20211.jpg|IMG_20222.jpg|#$#notes.txt");
     EXPECT_EQ(h.files.reads, 2);
     EXPECT_EQ(h.files.takenReads, 2);
+  }
+}
+
+// Reading many photos shows how far it got, and ends at the whole count; a few files or
+// Date off show nothing.
+TEST_F(DateCriterion, ManyDatesReadShowProgress) {
+  struct Counting : testing::FakeUi {
+    std::vector<std::pair<int, int>> shown;
+    void ShowProgress(int done, int total) override { shown.emplace_back(done, total); }
+  };
+  for (const int files : {10, 200}) {
+    SCOPED_TRACE(files);
+    Harness h;
+    std::string names;
+    for (int i = 0; i < files; ++i) {
+      const std::string name = "IMG_" + std::to_string(i) + ".jpg";
+      h.files.dates[name] = {Utc(2024, 1, 1, 0, 0, 0), std::nullopt};
+      names += (i == 0 ? "" : "|") + name;
+    }
+    h.Select(names);
+    SetDate(h.c, kModified, "YYYY", "DateAfterNumChars", 0, "");
+    Counting ui;
+    RunRenameCriteria(h.s, &ui);
+    if (files < 64) {
+      EXPECT_TRUE(ui.shown.empty());
+    } else {
+      ASSERT_GE(ui.shown.size(), 2u);
+      EXPECT_EQ(ui.shown.front(), std::make_pair(63, files));
+      EXPECT_EQ(ui.shown.back(), std::make_pair(files, files));
+    }
   }
 }
 
