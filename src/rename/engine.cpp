@@ -35,6 +35,49 @@ std::vector<Slot> PrioritySlots(const RenameCriteria& c, const Options& o) {
   return slots;
 }
 
+// Date for one file at a time: its place in the name, then the file's dates. The folder
+// is opened only when Date is on; kept out of the loop's way when it is off.
+class DateStep {
+ public:
+  DateStep(Session& s, UserInterface* ui) : s_(s), ui_(ui), date_(s.rename.criteria) {
+    if (date_.active()) folder_.emplace(s.files.OpenFolder(s.state.WorkFolder));
+  }
+  bool on() const { return folder_.has_value(); }
+
+  // Puts row i's date into `name`; kMark when its place is not there, the file is gone or
+  // unreadable, or its time has no form in the format.
+  [[gnu::noinline]] Outcome Apply(std::u32string& name, std::size_t i) {
+    const SelectionStore& store = s_.selection.store;
+    if (i >= store.ComboFile1.size()) return Outcome::kMark;  // no file to take it from
+    // The file is read only once its place is found: once per file per run.
+    const Cut cut = date_.Place(name);
+    if (cut.fit == Fit::kNotPossible) return Outcome::kMark;
+    if (cut.fit != Fit::kFits) return Outcome::kDone;
+    const Result<FileDates> dates =
+        s_.files.DatesAt(*folder_, store.ComboFile1[i], date_.wantsTaken());
+    // Reading thousands of photos from a slow card takes a while: the window paints.
+    if (ui_ != nullptr && ++read_ % kReadsPerProgress == 0) {
+      ui_->ShowProgress(static_cast<int>(i), static_cast<int>(store.size()));
+    }
+    if (!dates) return Outcome::kMark;
+    return date_.Apply(name, cut, dates->taken.value_or(dates->modified));
+  }
+
+  void Finish(std::size_t count) {
+    if (ui_ != nullptr && read_ >= kReadsPerProgress) {
+      ui_->ShowProgress(static_cast<int>(count), static_cast<int>(count));
+    }
+  }
+
+ private:
+  static constexpr std::size_t kReadsPerProgress = 64;
+  Session& s_;
+  UserInterface* ui_;
+  const DateTransform date_;
+  std::optional<FolderHandle> folder_;
+  std::size_t read_ = 0;
+};
+
 }  // namespace
 
 // Each file goes through every criterion before the next file does. No criterion looks
@@ -50,23 +93,18 @@ void RunRenameCriteria(Session& s, UserInterface* ui) {
   const std::vector<Slot> slots = PrioritySlots(c, s.options);
   // Auto always comes after Insert, Replace and Remove.
   AutoTransform autoTransform(c);
-  // Date comes right after Auto; the folder is opened only when it is on.
-  const DateTransform date(c);
-  const std::optional<FolderHandle> folder =
-      date.active() ? std::optional<FolderHandle>(s.files.OpenFolder(s.state.WorkFolder))
-                    : std::nullopt;
+  // Date comes right after Auto.
+  DateStep dates(s, ui);
 
   // The four lists are parallel; a short one limits the run rather than overrunning.
   const std::size_t count = std::min({store.ComboName.size(), store.ComboDot.size(),
                                       store.ComboExt.size(), store.ComboClearString.size()});
   // Only the extension criterion on: the base names stay as they are, bytes and all.
-  const bool baseChanges = c.CaseOn || c.SpaceOn || c.HandleOn || c.AutoOn || date.active() ||
+  const bool baseChanges = c.CaseOn || c.SpaceOn || c.HandleOn || c.AutoOn || dates.on() ||
                            std::any_of(slots.begin(), slots.end(),
                                        [](const Slot& slot) { return slot.transform.active(); });
   std::u32string name;
   std::u32string scratch;
-  constexpr std::size_t kDatesPerProgress = 64;
-  std::size_t datesRead = 0;
   for (std::size_t i = 0; i < count; ++i) {
     if (c.ExtOn) {
       store.ComboExt[i] = c.ExtText;
@@ -93,35 +131,15 @@ void RunRenameCriteria(Session& s, UserInterface* ui) {
     if (c.AutoOn && !marked && !autoTransform.exhausted()) {
       if (autoTransform.Apply(name) == Outcome::kMark) mark(s.rename.ImpossibleAuto);
     }
-    if (folder && i >= store.ComboFile1.size()) {
-      mark(s.rename.ImpossibleDate);  // no file to take a date from
-    } else if (folder && !marked) {
-      // The file's dates are read only once its place is found: once per file per run.
-      const Cut cut = date.Place(name);
-      if (cut.fit == Fit::kNotPossible) {
-        mark(s.rename.ImpossibleDate);
-      } else if (cut.fit == Fit::kFits) {
-        const Result<FileDates> dates =
-            s.files.DatesAt(*folder, store.ComboFile1[i], date.wantsTaken());
-        // A file gone or unreadable has no date to give.
-        if (!dates ||
-            date.Apply(name, cut, dates->taken.value_or(dates->modified)) == Outcome::kMark) {
-          mark(s.rename.ImpossibleDate);
-        }
-        // Reading thousands of photos from a slow card takes a while: the window paints.
-        if (ui != nullptr && ++datesRead % kDatesPerProgress == 0) {
-          ui->ShowProgress(static_cast<int>(i), static_cast<int>(count));
-        }
-      }
+    if (dates.on() && !marked && dates.Apply(name, i) == Outcome::kMark) {
+      mark(s.rename.ImpossibleDate);
     }
 
     std::string& out = store.ComboName[i];
     out.clear();
     for (char32_t ch : name) AppendUtf8(out, ch);
   }
-  if (ui != nullptr && datesRead >= kDatesPerProgress) {
-    ui->ShowProgress(static_cast<int>(count), static_cast<int>(count));
-  }
+  dates.Finish(count);
   s.state.RenamePending = false;
   s.state.CheckPending = true;
 }
