@@ -406,6 +406,7 @@ QWidget* CriteriaEditorWindow::BuildRemoveAndAuto() {
   Lines(date)->addLayout(
       Row({Tick("CheckDate", "Date :", date, &OnCheckDateClick),
            List("ComboDatePlace", kComboDatePlace, date, &OnComboDatePlaceClick)}));
+  Spoken(date, "CheckDate", "Date");
   Spoken(date, "ComboDatePlace", "Where to add the date");
   Lines(date)->addLayout(Row({Box(B::TextDateAfterNumChar, date), Box(B::TextDateAfterString, date),
                               Label("LabelMaxDate", "Max. 2 Digits", date),
